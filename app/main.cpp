@@ -1,8 +1,113 @@
-// Entry point of the player.  Start-up, the main window and the message loop
-// come next; until then the program starts and ends at once.
+// Entry point: hands a play request to a running instance, or starts up
+// behind the splash dialog, runs the main window and saves the settings.
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+#include "../engine/play_sequence.h"
+#include "../themes/theme_loader.h"
+#include "../ui/display_refresh.h"
+#include "../ui/mixer.h"
+#include "command_line.h"
+#include "drawing_objects.h"
+#include "main_window.h"
+#include "settings.h"
+#include "startup.h"
+
+namespace {
+
+const int kCommandPlayPause = 102;
+const UINT kCommandTrayBar = 140;
+const UINT kCommandAbout = 100;
+
+HBRUSH g_classBrush = NULL;
+
+// A running instance gets the request; this one then ends either way.
+bool HandOffToRunningInstance(int playRequest)
 {
-    return 0;
+    HWND running = FindWindowA("Lumo", NULL);
+    if (running == NULL)
+        return false;
+    if (playRequest != 0)
+        SendMessageA(running, WM_COMMAND, kCommandPlayPause, LPARAM(playRequest));
+    return true;
+}
+
+bool RegisterMainClass(HINSTANCE instance)
+{
+    g_classBrush = CreateSolidBrush(GetSysColor(COLOR_BTNFACE));
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, "Icone");
+    windowClass.hCursor = LoadCursorA(NULL, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hbrBackground = g_classBrush;
+    windowClass.lpszClassName = "Lumo";
+    return RegisterClassA(&windowClass) != 0;
+}
+
+HWND CreateMainWindow(HINSTANCE instance)
+{
+    int x = int(GetPrivateProfileIntA("Affichage", "PosX", 0, g_settingsPath));
+    int y = int(GetPrivateProfileIntA("Affichage", "PosY", 0, g_settingsPath));
+    RECT desktop;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    if (x > desktop.right)
+        x = desktop.right - 300;
+    if (y > desktop.bottom)
+        y = desktop.bottom - 100;
+
+    HWND window = CreateWindowExA(0, "Lumo", kApplicationName,
+                                  WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, x, y, 305, 30, NULL,
+                                  NULL, instance, NULL);
+    if (window == NULL)
+        return NULL;
+    HMENU systemMenu = GetSystemMenu(window, FALSE);
+    AppendMenuA(systemMenu, MF_SEPARATOR, 0, NULL);
+    AppendMenuA(systemMenu, MF_STRING, kCommandTrayBar, "&Tray bar");
+    AppendMenuA(systemMenu, MF_STRING, kCommandAbout, "&About Lumo ...");
+    return window;
+}
+
+int RunMessageLoop(HINSTANCE instance, HWND window)
+{
+    HACCEL accelerators = LoadAcceleratorsA(instance, "Accelerateurs");
+    MSG message;
+    while (GetMessageA(&message, NULL, 0, 0) > 0) {
+        if (accelerators != NULL && TranslateAcceleratorA(window, accelerators, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return int(message.wParam);
+}
+
+void Shutdown()
+{
+    ReleaseSharedDrawingObjects();
+    ReleaseDisplayObjects();
+    if (g_classBrush)
+        DeleteObject(g_classBrush);
+    UnloadTheme();
+    SaveSettings();
+    CloseMixer();
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand)
+{
+    g_pendingPlayRequest = ParsePlayRequest(commandLine);
+    if (HandOffToRunningInstance(g_pendingPlayRequest))
+        return 0;
+    if (!RegisterMainClass(instance))
+        return 0;
+    if (!RunStartupSteps())
+        return 0;
+    HWND window = CreateMainWindow(instance);
+    if (window == NULL)
+        return 0;
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    int exitCode = RunMessageLoop(instance, window);
+    Shutdown();
+    return exitCode;
 }

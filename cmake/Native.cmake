@@ -16,5 +16,11 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 include(GoogleTest)
 
+include(${CMAKE_CURRENT_LIST_DIR}/NeutralSources.cmake)
+add_library(lumo_neutral STATIC ${LUMO_NEUTRAL_SOURCES})
+target_include_directories(lumo_neutral PUBLIC ${CMAKE_SOURCE_DIR})
+lumo_warnings(lumo_neutral)
+add_subdirectory(tests/native)
+
 add_subdirectory(tools/artwork)
 add_subdirectory(tools/virtualcd/core)

@@ -1,0 +1,8 @@
+# The player's platform-neutral sources (no Windows header): compiled into
+# lumo.exe by the Windows build and unit-tested by the native build.
+set(LUMO_NEUTRAL_SOURCES
+  ${CMAKE_SOURCE_DIR}/app/command_line.cpp
+  ${CMAKE_SOURCE_DIR}/app/text_values.cpp
+  ${CMAKE_SOURCE_DIR}/ui/fold_text.cpp
+  ${CMAKE_SOURCE_DIR}/discdb/disc_key.cpp
+)

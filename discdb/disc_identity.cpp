@@ -1,0 +1,63 @@
+#include "disc_identity.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+#include <cstring>
+
+#include "../app/settings.h"
+#include "../app/text_values.h"
+#include "../engine/cd_device.h"
+#include "../engine/display_line.h"
+#include "../ui/display_refresh.h"
+#include "disc_key.h"
+
+char g_discKey[20] = "";
+int g_trackCount = 0;
+unsigned g_discMinutes = 0;
+unsigned g_discSeconds = 0;
+char g_discTitle[255] = "UNTITLED";
+
+namespace {
+
+DWORD_PTR QueryStatus(DWORD item, DWORD flags = 0, DWORD track = 0)
+{
+    MCI_STATUS_PARMS status = {};
+    status.dwItem = item;
+    status.dwTrack = track;
+    mciSendCommandA(g_cdDevice, MCI_STATUS, MCI_STATUS_ITEM | flags, reinterpret_cast<DWORD_PTR>(&status));
+    return status.dwReturn;
+}
+
+} // namespace
+
+int IdentifyDisc(char *key, size_t size)
+{
+    if (!IsDiscPresent()) {
+        g_trackCount = 0;
+        if (size > 0)
+            key[0] = '\0';
+        SetScrollText("No disk");
+        if (g_settings.showDisplay)
+            RefreshDisplay();
+        return 0;
+    }
+    char previous[20];
+    CopyText(previous, sizeof(previous), key);
+
+    MCI_SET_PARMS set = {};
+    set.dwTimeFormat = MCI_FORMAT_MSF;
+    mciSendCommandA(g_cdDevice, MCI_SET, MCI_SET_TIME_FORMAT, reinterpret_cast<DWORD_PTR>(&set));
+    DWORD length = DWORD(QueryStatus(MCI_STATUS_LENGTH));
+    DWORD start = DWORD(QueryStatus(MCI_STATUS_POSITION, MCI_TRACK, 1));
+    g_trackCount = int(QueryStatus(MCI_STATUS_NUMBER_OF_TRACKS));
+    g_discMinutes = MCI_MSF_MINUTE(length);
+    g_discSeconds = MCI_MSF_SECOND(length);
+
+    MakeDiscKey(key, size, unsigned(g_trackCount), g_discMinutes, g_discSeconds, MCI_MSF_MINUTE(start),
+                MCI_MSF_SECOND(start));
+    if (strcmp(key, previous) == 0)
+        return 0;
+
+    GetPrivateProfileStringA(key, "Title", "Untitled", g_discTitle, sizeof(g_discTitle), g_settingsPath);
+    return 1;
+}

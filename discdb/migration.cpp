@@ -1,0 +1,5 @@
+#include "migration.h"
+
+void OfferMigration(HWND)
+{
+}

@@ -1,0 +1,13 @@
+#include "display_refresh.h"
+
+void RefreshDisplay()
+{
+}
+
+void BuildDisplayFont(HBRUSH)
+{
+}
+
+void ReleaseDisplayObjects()
+{
+}

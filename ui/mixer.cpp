@@ -1,0 +1,9 @@
+#include "mixer.h"
+
+void InitMixer(HWND)
+{
+}
+
+void CloseMixer()
+{
+}
