@@ -1,5 +1,6 @@
-// artwork: renders the registered pictures into BMP files at build time,
-// and describes BMP files for the build's checks.
+// artwork: renders the registered pictures into BMP files and the icons
+// into ICO files at build time, and describes BMP files for the build's
+// checks.
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -15,7 +16,9 @@ void print_usage(FILE* out) {
   std::fputs(
       "usage: artwork [--ppm] OUTDIR NAME...  write OUTDIR/NAME.bmp for each picture\n"
       "                                      (--ppm: also NAME.ppm, the canvas as drawn)\n"
-      "       artwork --list                  list the pictures: name, format, colours\n"
+      "       artwork --ico OUTDIR NAME...    write OUTDIR/NAME.ico for each icon\n"
+      "       artwork --list                  list the pictures (name, format, colours)\n"
+      "                                      and the icons (name, \"icon\", images)\n"
       "       artwork --info FILE...          describe BMP files\n",
       out);
 }
@@ -23,6 +26,11 @@ void print_usage(FILE* out) {
 int list_pictures() {
   for (const Picture* p : all_pictures())
     std::printf("%-24s %-10s %d\n", p->name, bmp_format_name(p->format), p->palette_size);
+  for (const IconPicture* icon : all_icons()) {
+    std::printf("%-24s %-10s", icon->name, "icon");
+    for (size_t i = 0; i < icon->image_count; ++i) std::printf(" %s", icon->images[i]);
+    std::printf("\n");
+  }
   return 0;
 }
 
@@ -55,13 +63,15 @@ bool write_ppm(const std::string& path, const Canvas& c, std::string* error) {
   return write_file(path.c_str(), data, error);
 }
 
-int render_pictures(const char* outdir, int count, char** names, bool with_ppm) {
+bool make_outdir(const char* outdir) {
   std::error_code ec;
   std::filesystem::create_directories(outdir, ec);
-  if (ec) {
-    std::fprintf(stderr, "artwork: cannot create %s: %s\n", outdir, ec.message().c_str());
-    return 1;
-  }
+  if (ec) std::fprintf(stderr, "artwork: cannot create %s: %s\n", outdir, ec.message().c_str());
+  return !ec;
+}
+
+int render_pictures(const char* outdir, int count, char** names, bool with_ppm) {
+  if (!make_outdir(outdir)) return 1;
   int status = 0;
   for (int i = 0; i < count; ++i) {
     const Picture* picture = find_picture(names[i]);
@@ -84,6 +94,27 @@ int render_pictures(const char* outdir, int count, char** names, bool with_ppm) 
   return status;
 }
 
+int render_icons(const char* outdir, int count, char** names) {
+  if (!make_outdir(outdir)) return 1;
+  int status = 0;
+  for (int i = 0; i < count; ++i) {
+    const IconPicture* icon = find_icon(names[i]);
+    if (!icon) {
+      std::fprintf(stderr, "artwork: no icon named '%s' (see artwork --list)\n", names[i]);
+      status = 1;
+      continue;
+    }
+    std::vector<uint8_t> ico;
+    std::string error;
+    const std::string path = (std::filesystem::path(outdir) / icon->name).string() + ".ico";
+    if (!render_icon(*icon, &ico, &error) || !write_file(path.c_str(), ico, &error)) {
+      std::fprintf(stderr, "artwork: %s\n", error.c_str());
+      status = 1;
+    }
+  }
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -93,6 +124,8 @@ int main(int argc, char** argv) {
   }
   if (argc == 2 && !std::strcmp(argv[1], "--list")) return list_pictures();
   if (argc >= 3 && !std::strcmp(argv[1], "--info")) return describe_files(argc - 2, argv + 2);
+  if (argc >= 4 && !std::strcmp(argv[1], "--ico") && argv[2][0] != '-')
+    return render_icons(argv[2], argc - 3, argv + 3);
   const bool with_ppm = argc >= 2 && !std::strcmp(argv[1], "--ppm");
   const int first = with_ppm ? 2 : 1;
   if (argc - first >= 2 && argv[first][0] != '-') {

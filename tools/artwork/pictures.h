@@ -39,7 +39,28 @@ struct PictureList {
   size_t count;
 };
 
+// An icon file (.ico) made of registered pictures, one image per size.
+// Register it in the picture's source file next to its images:
+//   static const char* const kImages[] = {"icone-32", "icone-16"};
+//   static const IconPicture kIcons[] = {{"icone", kImages, std::size(kImages), key}};
+//   IconList x_icons() { return {kIcons, std::size(kIcons)}; }
+// then declare x_icons() below and add it to kIconGroups in pictures.cpp.
+struct IconPicture {
+  const char* name;  // file name without ".ico"
+  const char* const* images;
+  size_t image_count;
+  // Pixels of this colour are transparent (AND mask set, colour black).
+  Rgb transparent;
+};
+
+struct IconList {
+  const IconPicture* items;
+  size_t count;
+};
+
 PictureList testcard_pictures();
+PictureList lumo_pictures();
+IconList lumo_icons();
 
 // Every registered picture, in catalogue order.
 std::vector<const Picture*> all_pictures();
@@ -49,5 +70,12 @@ const Picture* find_picture(const char* name);
 // receives the drawing as it went into the file.
 bool render_picture(const Picture& picture, std::vector<uint8_t>* bmp, Canvas* canvas,
                     std::string* error);
+
+std::vector<const IconPicture*> all_icons();
+const IconPicture* find_icon(const char* name);
+
+// Draws the icon's images and encodes them as one .ico file, each image in
+// its picture's format and palette (RLE4 cannot go into an icon).
+bool render_icon(const IconPicture& icon, std::vector<uint8_t>* ico, std::string* error);
 
 #endif

@@ -7,8 +7,8 @@ decodes the pixels (RLE4 included) and compares them with the PPM the
 program writes straight from the canvas; also checks that two runs give the
 same bytes and that the command line reports and refuses what it should.
 
---imagemagick: ImageMagick's identify and convert read the same files.
-Exits 77 (skipped) when identify is not installed.
+--imagemagick: ImageMagick's identify and convert read the same files, and
+the icons (.ico) too. Exits 77 (skipped) when identify is not installed.
 """
 import argparse
 import os
@@ -30,6 +30,12 @@ EXPECTED = {
     "testcard-4-rle": (4, BI_RLE4, 16),
     "testcard-1": (1, BI_RGB, 2),
     "testcard-1-lcd": (1, BI_RGB, 2),
+    "splash": (8, BI_RGB, 256),
+}
+
+# icon: its images, as registered pictures, in file order
+ICONS = {
+    "icone": ["icone-32", "icone-16"],
 }
 
 
@@ -192,6 +198,7 @@ def check_python(artwork, workdir):
         ("unknown picture", [artwork, os.path.join(workdir, "c"), "no-such-picture"], 1, "no-such-picture"),
         ("--info on a PPM", [artwork, "--info", os.path.join(first, "testcard-1.ppm")], 1, "not a BMP"),
         ("--info on a missing file", [artwork, "--info", os.path.join(workdir, "missing.bmp")], 1, "cannot open"),
+        ("unknown icon", [artwork, "--ico", os.path.join(workdir, "c"), "no-such-icon"], 1, "no-such-icon"),
         ("no arguments", [artwork], 2, "usage"),
     ]
     for what, cmd, code, message in cli:
@@ -251,9 +258,47 @@ def check_imagemagick(artwork, workdir):
         except Bad as e:
             print("FAIL %s: %s" % (name, e))
             failures += 1
+    for name, images in sorted(ICONS.items()):
+        try:
+            failures += check_icon_imagemagick(artwork, outdir, name, images, convert)
+        except Bad as e:
+            print("FAIL %s.ico: %s" % (name, e))
+            failures += 1
     if not convert:
         print("convert is not installed: pixels were not compared")
     return failures
+
+
+def check_icon_imagemagick(artwork, outdir, name, images, convert):
+    """Each frame has its picture's size; where ImageMagick finds it opaque
+    it shows the picture's pixel, and some of it is see-through."""
+    r = run([artwork, "--ico", outdir, name])
+    expect(r.returncode == 0, "artwork --ico failed: " + r.stderr.decode(errors="replace"))
+    r = run([artwork, "--ppm", outdir] + images)
+    expect(r.returncode == 0, "artwork failed: " + r.stderr.decode(errors="replace"))
+    ico = os.path.join(outdir, name + ".ico")
+    out = run(["identify", "-format", "%w %h\n", ico])
+    expect(out.returncode == 0, "identify failed: " + out.stderr.decode(errors="replace"))
+    sizes = [tuple(int(v) for v in line.split()) for line in out.stdout.decode().split("\n") if line]
+    pictures = [read_ppm(os.path.join(outdir, image + ".ppm")) for image in images]
+    expect(sizes == [(w, h) for w, h, _ in pictures], "frames %s" % sizes)
+    if convert:
+        for k, (w, h, ppm) in enumerate(pictures):
+            r = run([convert, "%s[%d]" % (ico, k), "-depth", "8", "rgba:-"])
+            expect(r.returncode == 0, "convert failed: " + r.stderr.decode(errors="replace"))
+            rgba = r.stdout
+            expect(len(rgba) == w * h * 4, "frame %d: %d bytes" % (k, len(rgba)))
+            clear = 0
+            for p in range(w * h):
+                alpha = rgba[4 * p + 3]
+                expect(alpha in (0, 255), "frame %d: alpha %d" % (k, alpha))
+                if alpha == 0:
+                    clear += 1
+                elif rgba[4 * p:4 * p + 3] != ppm[3 * p:3 * p + 3]:
+                    raise Bad("frame %d: pixel (%d, %d) differs from the drawing" % (k, p % w, p // w))
+            expect(0 < clear < w * h, "frame %d: %d transparent pixels" % (k, clear))
+    print("ok   %s.ico: %s" % (name, ", ".join("%dx%d" % s for s in sizes)))
+    return 0
 
 
 def main():

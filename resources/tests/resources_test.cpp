@@ -1,0 +1,278 @@
+// The program's resources as Windows finds them: this program links the
+// same scripts and pictures as lumo and loads each resource the way the
+// player does, by the names and ids the player uses.
+#include <windows.h>
+#include <gtest/gtest.h>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "resource.h"
+
+namespace {
+
+// The ids are written out rather than taken from resource.h, so a wrong
+// number there shows up here.
+struct Strings {
+    UINT id;
+    const char *french;
+    const char *english;
+};
+
+const Strings kStrings[] = {
+    {16,
+     "Pour s'ex\xe9" "cuter, Lumo a besoin du fichier de th\xe8me d'affichage \"Default.LTH\".\nCe fichier doit \xeatre pr\xe9sent dans le r\xe9pertoire %s.",
+     "Lumo can't run without the display theme \"Default.lth\" file.\nThis file must be present in the %s directory."},
+    {17,
+     "Lumo n'arrive pas \xe0 trouver le fichier de th\xe8me %s. Pour fonctionner, ce fichier doit se trouver dans le r\xe9pertoire %s.",
+     "Lumo can't find the display theme file %s. In order to run properly, this file must present in the %s directory."},
+    {18,
+     "Le fichier de theme d'affichage \"%s\" se trouvant dans le r\xe9partoire %s n'a pu \xeatre ouvert correctement. Il est recommend\xe9 de se procurer une nouvelle version de ce fichier.",
+     "Lumo can't open properly the display theme \"%s\" located in the %s directory. Please get a valid image of this file."},
+    {20, "Lecteur de CD-ROM %i - Lecteur %c:", "CD-ROM Drive %i - Drive %c:"},
+    {21,
+     "Aucun lecteur de CD-ROM n'a \xe9t\xe9 d\xe9tect\xe9 sur votre syst\xe8me, or Lumo requiert un lecteur pour fonctionner.",
+     "No CD-ROM Drive has been detected on your system. Please get a CD-ROM drive in order to run Lumo."},
+    {24, "Copyright \xa9 1999 l'\xe9quipe Lumo. Tous droits r\xe9serv\xe9s.",
+     "Copyright \xa9 1999 the Lumo team. All rights reserved."},
+    {25, "Bienvenue dans Lumo", "Welcome to Lumo"},
+    {26, "Informations r\xe9pertoire", "Directory information"},
+    {27, "Informations sur la migration", "Migration information"},
+    {28, "R\xe9" "cup\xe9ration des pr\xe9" "f\xe9rences", "Loading previous settings"},
+    {29, "Initialisation des variables", "Variables initialization"},
+    {30, "D\xe9tection du lecteur de CD-ROM", "CD-ROM drive detection"},
+    {31, "Recherche du th\xe8me d'affichage par defaut", "Requesting for the default display theme"},
+    {34,
+     "Le lecteur %c sp\xe9" "cifi\xe9 dans le fichier de configuration d'Lumo n'est pas un lecteur de CD-ROM.\nLumo va automatiquement choisir un autre lecteur.",
+     "The drive %c specified in the Lumo configuration file is not a valid CD-ROM drive.\nLumo will automatically select another drive."},
+};
+
+HINSTANCE Module() { return GetModuleHandleA(NULL); }
+
+// As the player's loader: at most 255 characters.
+std::string Load(UINT id)
+{
+    char text[256] = {0};
+    const int n = LoadStringA(Module(), id, text, 255);
+    return std::string(text, n > 0 ? size_t(n) : 0);
+}
+
+std::wstring Widen1252(const char *text)
+{
+    wchar_t wide[512] = {0};
+    const int n = MultiByteToWideChar(1252, 0, text, -1, wide, 512);
+    return std::wstring(wide, n > 0 ? size_t(n - 1) : 0);
+}
+
+TEST(Strings, EveryIdHoldsItsFrenchAndEnglishText)
+{
+    ASSERT_EQ(IDS_ENGLISH, 100);
+    for (const Strings &s : kStrings) {
+        SCOPED_TRACE(s.id);
+        // Stored as the Windows-1252 text says, whatever the code page of
+        // the machine the test runs on...
+        wchar_t wide[512] = {0};
+        const int n = LoadStringW(Module(), s.id, wide, 512);
+        EXPECT_EQ(std::wstring(wide, n > 0 ? size_t(n) : 0), Widen1252(s.french));
+        const int m = LoadStringW(Module(), s.id + 100, wide, 512);
+        EXPECT_EQ(std::wstring(wide, m > 0 ? size_t(m) : 0), Widen1252(s.english));
+        // ...and as the player reads it, which needs the text to fit its
+        // 255-character buffer.
+        EXPECT_LT(strlen(s.french), 256u);
+        EXPECT_LT(strlen(s.english), 256u);
+        if (GetACP() == 1252) {
+            EXPECT_EQ(Load(s.id), s.french);
+            EXPECT_EQ(Load(s.id + 100), s.english);
+        }
+    }
+}
+
+// Every resource is language-neutral, so neither the system's nor the
+// thread's language hides one.
+TEST(Strings, AreFoundWhateverTheUserLanguage)
+{
+    const LANGID kLanguages[] = {MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH),
+                                 MAKELANGID(LANG_FRENCH, SUBLANG_FRENCH_BELGIAN),
+                                 MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
+                                 MAKELANGID(LANG_GERMAN, SUBLANG_GERMAN)};
+    const LANGID before = GetThreadUILanguage();
+    const LCID locale = GetThreadLocale();
+    for (LANGID language : kLanguages) {
+        SCOPED_TRACE(language);
+        SetThreadUILanguage(language);
+        SetThreadLocale(MAKELCID(language, SORT_DEFAULT));
+        EXPECT_EQ(Load(25), "Bienvenue dans Lumo");
+        EXPECT_EQ(Load(125), "Welcome to Lumo");
+        EXPECT_NE(FindResourceA(Module(), IDD_SPLASH, RT_DIALOG), nullptr);
+        EXPECT_NE(FindResourceA(Module(), IDB_SPLASH, RT_BITMAP), nullptr);
+    }
+    SetThreadUILanguage(before);
+    SetThreadLocale(locale);
+}
+
+// ------------------------------------------------------------------ splash
+
+TEST(Splash, PictureIs400By200)
+{
+    HBITMAP bitmap = LoadBitmapA(Module(), IDB_SPLASH);
+    ASSERT_NE(bitmap, nullptr);
+    BITMAP info = {};
+    ASSERT_NE(GetObjectA(bitmap, sizeof(info), &info), 0);
+    EXPECT_EQ(info.bmWidth, 400);
+    EXPECT_EQ(info.bmHeight, 200);
+    DeleteObject(bitmap);
+}
+
+// The program paints the step text on an opaque cell of RGB(8,8,90) at
+// y 140 and its white notice at y 175: the picture must be that very colour
+// behind the one and dark behind the other, across the whole width.
+TEST(Splash, PictureIsCalmWhereTheTextsGo)
+{
+    HBITMAP bitmap = LoadBitmapA(Module(), IDB_SPLASH);
+    ASSERT_NE(bitmap, nullptr);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = 400;
+    bmi.bmiHeader.biHeight = -200;  // top row first
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> pixels(400 * 200);
+    HDC screen = GetDC(NULL);
+    const int rows = GetDIBits(screen, bitmap, 0, 200, pixels.data(), &bmi, DIB_RGB_COLORS);
+    ReleaseDC(NULL, screen);
+    DeleteObject(bitmap);
+    ASSERT_EQ(rows, 200);
+
+    for (int y = 134; y < 162; ++y)
+        for (int x = 0; x < 400; ++x)
+            ASSERT_EQ(pixels[y * 400 + x] & 0xFFFFFF, 0x08085Au) << "step text band at " << x << ", " << y;
+    for (int y = 170; y < 196; ++y) {
+        for (int x = 0; x < 400; ++x) {
+            const DWORD p = pixels[y * 400 + x];
+            ASSERT_LE(GetRValue(p) + GetGValue(p) + GetBValue(p), 3 * 0x60)
+                << "white notice must stay readable at " << x << ", " << y;
+        }
+    }
+}
+
+INT_PTR CALLBACK NoDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+TEST(Splash, TemplateIsABareBorderedPopup)
+{
+    HRSRC found = FindResourceA(Module(), IDD_SPLASH, RT_DIALOG);
+    ASSERT_NE(found, nullptr);
+    const BYTE *data = static_cast<const BYTE *>(LockResource(LoadResource(Module(), found)));
+    ASSERT_NE(data, nullptr);
+    // DLGTEMPLATE, then menu, class and title (each empty: one 0 word),
+    // then the font's point size and face name.
+    DLGTEMPLATE header;
+    memcpy(&header, data, sizeof(header));
+    EXPECT_EQ(header.style & (WS_POPUP | WS_BORDER | WS_CAPTION | DS_SETFONT),
+              DWORD(WS_POPUP | WS_BORDER | DS_SETFONT));
+    EXPECT_EQ(header.cdit, 0);
+    EXPECT_EQ(header.cx, 268);
+    EXPECT_EQ(header.cy, 124);
+    const WORD *words = reinterpret_cast<const WORD *>(data + 18);
+    EXPECT_EQ(words[0], 0) << "menu";
+    EXPECT_EQ(words[1], 0) << "class";
+    EXPECT_EQ(words[2], 0) << "title";
+    EXPECT_EQ(words[3], 8) << "point size";
+    EXPECT_EQ(std::wstring(reinterpret_cast<const wchar_t *>(words + 4)), L"MS Sans Serif");
+
+    HWND dialog = CreateDialogParamA(Module(), IDD_SPLASH, NULL, NoDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    const LONG style = GetWindowLongA(dialog, GWL_STYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_TRUE(style & WS_BORDER);
+    EXPECT_NE(style & WS_CAPTION, LONG(WS_CAPTION)) << "no caption";
+    RECT units = {0, 0, 268, 124};
+    ASSERT_TRUE(MapDialogRect(dialog, &units));
+    RECT client;
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, units.right);
+    EXPECT_EQ(client.bottom, units.bottom);
+    // With MS Sans Serif 8 that is about the picture's 400 x 200.
+    EXPECT_GE(client.right, 300);
+    EXPECT_LE(client.right, 600);
+    EXPECT_GE(client.bottom, 150);
+    EXPECT_LE(client.bottom, 300);
+    RECT frame;
+    GetWindowRect(dialog, &frame);
+    EXPECT_LE(frame.bottom - frame.top - client.bottom, 4) << "a thin border, no caption";
+    DestroyWindow(dialog);
+}
+
+// -------------------------------------------------------------------- icon
+
+#pragma pack(push, 2)
+struct GroupEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD id;
+};
+#pragma pack(pop)
+
+TEST(Icon, HasA32And16PixelImage)
+{
+    HRSRC found = FindResourceA(Module(), IDI_LUMO, RT_GROUP_ICON);
+    ASSERT_NE(found, nullptr);
+    const WORD *group = static_cast<const WORD *>(LockResource(LoadResource(Module(), found)));
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group[1], 1) << "icon group";
+    ASSERT_EQ(group[2], 2) << "images";
+    const GroupEntry *entries = reinterpret_cast<const GroupEntry *>(group + 3);
+    EXPECT_EQ(entries[0].width, 32);
+    EXPECT_EQ(entries[0].height, 32);
+    EXPECT_EQ(entries[1].width, 16);
+    EXPECT_EQ(entries[1].height, 16);
+
+    for (int size : {32, 16}) {
+        SCOPED_TRACE(size);
+        HICON icon = static_cast<HICON>(LoadImageA(Module(), IDI_LUMO, IMAGE_ICON, size, size, 0));
+        ASSERT_NE(icon, nullptr);
+        ICONINFO info = {};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        EXPECT_TRUE(info.fIcon);
+        ASSERT_NE(info.hbmColor, nullptr);
+        BITMAP colour = {};
+        GetObjectA(info.hbmColor, sizeof(colour), &colour);
+        EXPECT_EQ(colour.bmWidth, size);
+        EXPECT_EQ(colour.bmHeight, size);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        DestroyIcon(icon);
+    }
+    // The window class takes it with LoadIcon.
+    EXPECT_NE(LoadIconA(Module(), IDI_LUMO), nullptr);
+}
+
+// ------------------------------------------------------------ accelerators
+
+TEST(Accelerators, MapTheKeysToTheirCommands)
+{
+    const struct {
+        WORD key, command;
+    } kKeys[] = {
+        {'D', 105},   {'P', 102},   {'S', 103},   {'T', 140},   {'U', 104},
+        {VK_F1, 141}, {VK_F2, 118}, {VK_F3, 119}, {VK_F4, 120}, {VK_F5, 112},
+        {VK_F6, 113}, {VK_F7, 114}, {VK_F8, 115}, {VK_F9, 121},
+    };
+    const int count = int(sizeof(kKeys) / sizeof(kKeys[0]));
+    HACCEL table = LoadAcceleratorsA(Module(), IDR_ACCELERATORS);
+    ASSERT_NE(table, nullptr);
+    ASSERT_EQ(CopyAcceleratorTableA(table, NULL, 0), count);
+    std::vector<ACCEL> entries(count);
+    ASSERT_EQ(CopyAcceleratorTableA(table, entries.data(), count), count);
+    for (int i = 0; i < count; ++i) {
+        SCOPED_TRACE(i);
+        // Virtual keys without Shift, Ctrl or Alt, no menu highlighting.
+        EXPECT_EQ(entries[i].fVirt, FVIRTKEY | FNOINVERT);
+        EXPECT_EQ(entries[i].key, kKeys[i].key);
+        EXPECT_EQ(entries[i].cmd, kKeys[i].command);
+    }
+    DestroyAcceleratorTable(table);
+}
+
+}  // namespace
