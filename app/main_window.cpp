@@ -18,6 +18,7 @@ namespace {
 const UINT_PTR kMainTimer = 1001;
 const int kCommandPlayPause = 102;
 const int kCommandQuit = 101;
+const int kCommandEject = 108;
 
 // Child controls, tool tips, shell verbs and the menu marks come with the
 // window layout.
@@ -54,6 +55,7 @@ void OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
     switch (LOWORD(wParam)) {
     case kCommandPlayPause: PlayPauseRequest(long(lParam)); break;
     case kCommandQuit: RunCloseSequence(window); break;
+    case kCommandEject: ToggleDoor(); break;
     default: break;
     }
 }

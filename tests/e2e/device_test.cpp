@@ -74,3 +74,33 @@ INSTANTIATE_TEST_SUITE_P(, EmptyDrive,
                          CaseName<EmptyDriveCase>);
 
 }  // namespace
+
+namespace {
+
+// The eject command opens the tray of a drive with a disc, without asking
+// for a notification; on an open drive it closes the tray and asks for one,
+// after which the disc is taken up again.
+TEST(Device, EjectOpensThenClosesTheTray)
+{
+    Session session;
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartWithDrive(&session, {kFreedbDisc}, &window));
+    int identified = WaitForLogLine(session, "status item=number_of_tracks", 3000);
+    ASSERT_NE(identified, -1) << "the disc was not taken up";
+
+    const WPARAM kEject = 108;
+    SendToWindow(window, WM_COMMAND, kEject, 0);
+    int opened = WaitForLogLine(session, "set door=open", 3000, size_t(identified));
+    ASSERT_NE(opened, -1);
+    const std::string control = session.driveDir + "vcd.ini";
+    EXPECT_EQ(IniValue(control, "Drive", "Door"), "open");
+
+    SendToWindow(window, WM_COMMAND, kEject, 0);
+    int closed = WaitForLogLine(session, "set door=closed notify", 3000, size_t(opened));
+    ASSERT_NE(closed, -1);
+    EXPECT_EQ(IniValue(control, "Drive", "Door"), "closed");
+    EXPECT_NE(WaitForLogLine(session, "status item=number_of_tracks", 3000, size_t(closed)), -1)
+        << "the disc was not taken up after the tray closed";
+}
+
+} // namespace

@@ -1,4 +1,5 @@
 #include "harness.h"
+#include "../common/env_directory.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -28,22 +29,9 @@ std::string Utf8(const wchar_t *text, int length)
     return out;
 }
 
-// The deliverables' folder named by LUMO_BIN_DIR; a Unix path is on Z:.
 std::string DeliverablesDir()
 {
-    char dir[MAX_PATH] = {0};
-    DWORD n = GetEnvironmentVariableA("LUMO_BIN_DIR", dir, sizeof(dir));
-    if (n == 0 || n >= sizeof(dir))
-        return std::string();
-    std::string path(dir, n);
-    if (path[0] == '/')
-        path = "Z:" + path;
-    for (char &c : path)
-        if (c == '/')
-            c = '\\';
-    if (path.back() != '\\')
-        path += '\\';
-    return path;
+    return DirectoryFromEnvironment("LUMO_BIN_DIR");
 }
 
 void RemoveTree(const std::string &dir)

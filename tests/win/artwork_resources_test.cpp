@@ -4,6 +4,7 @@
 // every pixel to the canvas the tool drew.
 #include <windows.h>
 #include <gtest/gtest.h>
+#include "../common/env_directory.h"
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -34,12 +35,7 @@ bool ReadPpm(const std::string &path, Canvas *canvas)
 
 std::string ArtDirectory()
 {
-    char dir[MAX_PATH] = {0};
-    DWORD n = GetEnvironmentVariableA("LUMO_ART_DIR", dir, sizeof(dir));
-    if (n == 0 || n >= sizeof(dir))
-        return std::string();
-    std::string path(dir, n);
-    return (path[0] == '/' ? "Z:" + path : path) + "\\";
+    return DirectoryFromEnvironment("LUMO_ART_DIR");
 }
 
 struct Case {

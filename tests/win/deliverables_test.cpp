@@ -2,23 +2,15 @@
 // undecorated names, as the program and the theme loader look them up.
 #include <windows.h>
 #include <gtest/gtest.h>
+#include "../common/env_directory.h"
 #include <cstring>
 #include <string>
 
 namespace {
 
-// The deliverables' folder, named by LUMO_BIN_DIR; a Unix path is reached
-// through Wine's Z: drive.
 std::string ProgramDirectory()
 {
-    char dir[MAX_PATH] = {0};
-    DWORD n = GetEnvironmentVariableA("LUMO_BIN_DIR", dir, sizeof(dir));
-    if (n == 0 || n >= sizeof(dir))
-        return std::string();
-    std::string path(dir, n);
-    if (path[0] == '/')
-        path = "Z:" + path;
-    return path + "\\";
+    return DirectoryFromEnvironment("LUMO_BIN_DIR");
 }
 
 struct ModuleGuard {

@@ -1,4 +1,5 @@
 #include "bmp.h"
+#include "byte_order.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -44,16 +45,6 @@ const char* bmp_compression_name(uint32_t compression) {
 }
 
 namespace {
-
-void put16(std::vector<uint8_t>& out, uint32_t v) {
-  out.push_back(uint8_t(v));
-  out.push_back(uint8_t(v >> 8));
-}
-
-void put32(std::vector<uint8_t>& out, uint32_t v) {
-  put16(out, v & 0xFFFF);
-  put16(out, v >> 16);
-}
 
 // Pixels of one row as pairs of nibbles: an encoded run of n pixels
 // repeats the pair a, b, a, b...
