@@ -164,6 +164,8 @@ void SaveSettings()
     char scratch[MAX_PATH + 8];
     snprintf(scratch, sizeof(scratch), "%s.new", g_settingsPath);
     DeleteFileA(scratch);
+    // Writes still held in the profile cache reach the file before it is copied.
+    WritePrivateProfileStringA(NULL, NULL, NULL, g_settingsPath);
     if (GetFileAttributesA(g_settingsPath) != INVALID_FILE_ATTRIBUTES &&
         !CopyFileA(g_settingsPath, scratch, FALSE))
         return;

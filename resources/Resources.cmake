@@ -2,10 +2,11 @@
 # app/CMakeLists.txt; sets
 #   LUMO_RESOURCE_SOURCES      the resource scripts to add to the lumo executable
 #   LUMO_RESOURCE_INCLUDE_DIR  the folder of resource.h, for the code
-# The hand-written scripts (lumo.rc with the string tables it includes) are
-# in Windows-1252, which they declare with #pragma code_page. The pictures
-# are drawn at build time by the artwork tool; a generated script names the
-# files by their full paths, so windres needs no include path to find them.
+# The hand-written scripts (lumo.rc with the string tables and menus it
+# includes) are in Windows-1252, which they declare with #pragma code_page.
+# The pictures are drawn at build time by the artwork tool; a generated
+# script names the files by their full paths, so windres needs no include
+# path to find them.
 include_guard(GLOBAL)
 set(LUMO_RESOURCE_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(LUMO_RESOURCE_INCLUDE_DIR ${LUMO_RESOURCE_DIR})
@@ -39,7 +40,7 @@ Icone ICON \"${art_dir}/icone.ico\"
 ")
   set_source_files_properties(${art_rc} PROPERTIES OBJECT_DEPENDS "${bitmaps};${icons}")
   set_source_files_properties(${LUMO_RESOURCE_DIR}/lumo.rc PROPERTIES OBJECT_DEPENDS
-    "${LUMO_RESOURCE_DIR}/resource.h;${LUMO_RESOURCE_DIR}/strings_fr.rc;${LUMO_RESOURCE_DIR}/strings_en.rc")
+    "${LUMO_RESOURCE_DIR}/resource.h;${LUMO_RESOURCE_DIR}/strings_fr.rc;${LUMO_RESOURCE_DIR}/strings_en.rc;${LUMO_RESOURCE_DIR}/menus_fr.rc;${LUMO_RESOURCE_DIR}/menus_en.rc")
   set(${out_var} ${LUMO_RESOURCE_DIR}/lumo.rc ${art_rc} PARENT_SCOPE)
 endfunction()
 

@@ -10,6 +10,8 @@
 #define IDB_SPLASH "Splash"           // 400 x 200 picture of the splash and the about box
 #define IDI_LUMO "Icone"              // program, window class and tray icon
 #define IDR_ACCELERATORS "Accelerateurs"
+#define IDR_MENU "Menu"               // main menu in French
+#define IDR_MENU_ENGLISH "Menu_English"
 
 // String ids: French text at n, English at n + IDS_ENGLISH.
 #define IDS_ENGLISH 100
@@ -28,5 +30,49 @@
 #define IDS_STEP_CDROM 30
 #define IDS_STEP_THEME 31
 #define IDS_DRIVE_NOT_CDROM 34     // %c configured drive letter
+
+// Commands of the main menus, the accelerators and the buttons.
+#define IDM_ABOUT 100
+#define IDM_QUIT 101
+#define IDM_PLAY_PAUSE 102
+#define IDM_STOP 103
+#define IDM_TRACK_UP 104
+#define IDM_TRACK_DOWN 105
+#define IDM_FORWARD 106
+#define IDM_BACKWARDS 107
+#define IDM_EJECT 108
+#define IDM_MENU 109               // caption and menu shown (starts checked)
+#define IDM_ICONS 110
+#define IDM_DISPLAY 111
+#define IDM_TIME_ELAPSED 112
+#define IDM_TIME_REMAINING 113
+#define IDM_TIME_FROM_START 114
+#define IDM_TIME_TO_END 115
+#define IDM_SHOW_TITLES 116
+#define IDM_SHOW_TIME 117
+#define IDM_NO_REPEAT 118
+#define IDM_REPEAT_DISC 119
+#define IDM_REPEAT_TRACK 120
+#define IDM_RANDOM 121
+#define IDM_SONGS 122
+#define IDM_DISC_TITLE 123
+#define IDM_TRACK_TITLES 124
+#define IDM_GRID 125
+#define IDM_OPTIONS 134
+#define IDM_PROGRAM 135
+#define IDM_DISPLAY_COLOUR 137
+#define IDM_ALWAYS_ON_TOP 138
+#define IDM_VOLUME 139
+#define IDM_TRAY 140
+#define IDM_HELP_CONTENTS 141
+#define IDM_TIP 148
+#define IDM_QUICK_BAR 150
+#define IDM_PRINT_COVER 153
+#define IDM_CDDB_SEARCH 155
+#define IDM_USE_INTERNET 156
+#define IDM_INTERNET_OPTIONS 157
+#define IDM_QUICK_UPDATE 158
+// Playing track n (from 1, up to 256) of the play order: IDM_TRACK_BASE + n.
+#define IDM_TRACK_BASE 1123
 
 #endif

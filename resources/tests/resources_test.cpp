@@ -105,6 +105,8 @@ TEST(Strings, AreFoundWhateverTheUserLanguage)
         EXPECT_EQ(Load(125), "Welcome to Lumo");
         EXPECT_NE(FindResourceA(Module(), IDD_SPLASH, RT_DIALOG), nullptr);
         EXPECT_NE(FindResourceA(Module(), IDB_SPLASH, RT_BITMAP), nullptr);
+        EXPECT_NE(FindResourceA(Module(), IDR_MENU, RT_MENU), nullptr);
+        EXPECT_NE(FindResourceA(Module(), IDR_MENU_ENGLISH, RT_MENU), nullptr);
     }
     SetThreadUILanguage(before);
     SetThreadLocale(locale);
@@ -274,5 +276,190 @@ TEST(Accelerators, MapTheKeysToTheirCommands)
     }
     DestroyAcceleratorTable(table);
 }
+
+// ------------------------------------------------------------------ menus
+
+// One row per item: kSeparator, or the command id and its text with the
+// key name after a tab. The ids are written out, as for the strings.
+const UINT kSeparator = 0;
+
+struct Item {
+    UINT id;
+    const char *text;
+};
+
+struct Popup {
+    const char *text;
+    std::vector<Item> items;
+};
+
+struct MainMenu {
+    const char *name;
+    std::vector<Popup> popups;
+};
+
+const MainMenu kFrench = {
+    "Menu",
+    {
+        {"&Fichier",
+         {{153, "&Impression du couvercle"}, {kSeparator, ""}, {101, "&Quitter\tAlt+F4"}}},
+        {"&Affichage",
+         {{109, "&Menu"},
+          {110, "&Barre d'ic\xf4nes"},
+          {111, "&Afficheur"},
+          {139, "&Volume"},
+          {125, "&Grille"},
+          {122, "C&hansons"},
+          {kSeparator, ""},
+          {116, "T&itre du CD"},
+          {117, "Infos tem&ps"},
+          {kSeparator, ""},
+          {112, "&Ecoul\xe9\tF5"},
+          {113, "&Restant\tF6"},
+          {114, "Depuis le &d\xe9" "but\tF7"},
+          {115, "Jusqu'\xe0 la &fin\tF8"},
+          {kSeparator, ""},
+          {138, "Tou&jours \xe0 l'\xe9" "cran"},
+          {140, "Barre de notifi&cation"},
+          {150, "&Quick barre"}}},
+        {"&Disque",
+         {{102, "&Joue / Pause\tP"},
+          {103, "&Stop\tS"},
+          {kSeparator, ""},
+          {104, "Avancer d'une &plage\tU"},
+          {105, "Reculer d'une pla&ge\tD"},
+          {kSeparator, ""},
+          {106, "&Avancer"},
+          {107, "&Reculer"},
+          {kSeparator, ""},
+          {108, "&Ejecter"},
+          {kSeparator, ""},
+          {118, "Pas de r\xe9p\xe9titio&n\tF2"},
+          {119, "R\xe9p\xe9ter le &disque\tF3"},
+          {120, "R\xe9p\xe9ter la c&hanson\tF4"},
+          {121, "Lecture a&l\xe9" "atoire\tF9"},
+          {kSeparator, ""},
+          {123, "T&itre du disque ..."},
+          {124, "Titre des c&hansons ..."}}},
+        {"&Outils",
+         {{135, "&Programmation ..."}, {134, "Pr\xe9&f\xe9rences ..."}, {137, "&Couleur de l'afficheur ..."}}},
+        {"&Internet",
+         {{156, "&Utiliser Internet"},
+          {157, "&Configurer Internet ..."},
+          {kSeparator, ""},
+          {155, "Recherche CDDB"},
+          {kSeparator, ""},
+          {158, "&Quick update"}}},
+        {"&?", {{141, "&Rubriques d'aide"}, {148, "A&stuce du jour"}, {kSeparator, ""}, {100, "&A propos d'Lumo ..."}}},
+    },
+};
+
+const MainMenu kEnglish = {
+    "Menu_English",
+    {
+        {"&File", {{153, "&Print cover"}, {kSeparator, ""}, {101, "&Quit\tAlt+F4"}}},
+        {"&Disk",
+         {{102, "&Play/ Pause\tP"},
+          {103, "&Stop\tS"},
+          {kSeparator, ""},
+          {104, "Track &up\tU"},
+          {105, "Track &down\tD"},
+          {kSeparator, ""},
+          {106, "&Forward"},
+          {107, "&Backwards"},
+          {kSeparator, ""},
+          {108, "&Eject"},
+          {kSeparator, ""},
+          {118, "&No repeat\tF2"},
+          {119, "Repeat &disk\tF3"},
+          {120, "Repeat trac&k\tF4"},
+          {121, "Random p&lay\tF9"},
+          {kSeparator, ""},
+          {123, "D&isk title ..."},
+          {124, "Tra&ck title ..."}}},
+        {"D&isplay",
+         {{109, "&Menu"},
+          {110, "&Icons"},
+          {111, "&Display"},
+          {139, "&Volume"},
+          {125, "&Grid"},
+          {122, "&Songs"},
+          {kSeparator, ""},
+          {116, "CD t&itle"},
+          {117, "Ti&me information"},
+          {kSeparator, ""},
+          {112, "&Elapsed\tF5"},
+          {113, "&Remaining\tF6"},
+          {114, "&From start\tF7"},
+          {115, "To &end\tF8"},
+          {kSeparator, ""},
+          {138, "Al&ways on top"},
+          {140, "Put in s&ystem tray"},
+          {150, "&Quick bar"}}},
+        {"&Tools", {{135, "&Program"}, {134, "&Options"}, {137, "Display &color"}}},
+        {"&Internet",
+         {{156, "&Use Internet"},
+          {157, "Internet &parameters ..."},
+          {kSeparator, ""},
+          {155, "Search CDDB"},
+          {kSeparator, ""},
+          {158, "&Quick Update"}}},
+        {"&Help", {{141, "&Contents"}, {148, "&Tip of the day"}, {kSeparator, ""}, {100, "&About Lumo ..."}}},
+    },
+};
+
+// The item's text at a position, read back in Unicode so the check does
+// not depend on the machine's code page.
+std::wstring ItemText(HMENU menu, UINT position)
+{
+    wchar_t text[256] = {0};
+    const int n = GetMenuStringW(menu, position, text, 256, MF_BYPOSITION);
+    return std::wstring(text, n > 0 ? size_t(n) : 0);
+}
+
+void ExpectMenu(const MainMenu &expected)
+{
+    HMENU menu = LoadMenuA(Module(), expected.name);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(GetMenuItemCount(menu), int(expected.popups.size()));
+    for (size_t p = 0; p < expected.popups.size(); ++p) {
+        const Popup &popup = expected.popups[p];
+        SCOPED_TRACE(popup.text);
+        EXPECT_EQ(ItemText(menu, UINT(p)), Widen1252(popup.text));
+        HMENU sub = GetSubMenu(menu, int(p));
+        ASSERT_NE(sub, nullptr) << "position " << p << " is not a popup";
+        ASSERT_EQ(GetMenuItemCount(sub), int(popup.items.size()));
+        for (size_t i = 0; i < popup.items.size(); ++i) {
+            const Item &item = popup.items[i];
+            SCOPED_TRACE(testing::Message() << "item " << i);
+            MENUITEMINFOA info = {};
+            info.cbSize = sizeof(info);
+            info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_SUBMENU;
+            ASSERT_TRUE(GetMenuItemInfoA(sub, UINT(i), TRUE, &info));
+            EXPECT_EQ(info.hSubMenu, nullptr);
+            if (item.id == kSeparator) {
+                EXPECT_TRUE(info.fType & MFT_SEPARATOR);
+                continue;
+            }
+            EXPECT_FALSE(info.fType & MFT_SEPARATOR);
+            EXPECT_EQ(info.wID, item.id);
+            EXPECT_EQ(ItemText(sub, UINT(i)), Widen1252(item.text));
+            if (GetACP() == 1252) {
+                char text[256] = {0};
+                const int n = GetMenuStringA(sub, UINT(i), text, 256, MF_BYPOSITION);
+                EXPECT_EQ(std::string(text, n > 0 ? size_t(n) : 0), item.text);
+            }
+            // Only the caption-and-menu toggle starts checked; nothing
+            // starts greyed.
+            EXPECT_EQ((info.fState & MFS_CHECKED) != 0, item.id == 109);
+            EXPECT_FALSE(info.fState & MFS_DISABLED);
+        }
+    }
+    DestroyMenu(menu);
+}
+
+TEST(Menus, FrenchMainMenuHoldsEveryPopupAndItem) { ExpectMenu(kFrench); }
+
+TEST(Menus, EnglishMainMenuHoldsEveryPopupAndItem) { ExpectMenu(kEnglish); }
 
 }  // namespace
