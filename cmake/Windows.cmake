@@ -26,7 +26,8 @@ include(GoogleTest)
 
 # The artwork tool, built with the host compiler, draws the bitmaps at build
 # time: lumo_artwork(<var> <dir> NAME...) renders dir/NAME.bmp (and the canvas
-# as dir/NAME.ppm) and puts the .bmp paths in <var>.
+# as dir/NAME.ppm); with ICONS before the names it renders the icons as
+# dir/NAME.ico. The paths of the .bmp or .ico files go into <var>.
 include(ExternalProject)
 set(LUMO_ARTWORK ${CMAKE_BINARY_DIR}/artwork-host/artwork)
 ExternalProject_Add(artwork_host
@@ -38,14 +39,22 @@ ExternalProject_Add(artwork_host
   BUILD_BYPRODUCTS ${LUMO_ARTWORK})
 
 function(lumo_artwork out_var dir)
+  cmake_parse_arguments(ART "ICONS" "" "" ${ARGN})
+  if(ART_ICONS)
+    set(extension ico)
+    set(option --ico)
+  else()
+    set(extension bmp)
+    set(option --ppm)
+  endif()
   set(files)
-  foreach(name ${ARGN})
-    list(APPEND files ${dir}/${name}.bmp)
+  foreach(name ${ART_UNPARSED_ARGUMENTS})
+    list(APPEND files ${dir}/${name}.${extension})
   endforeach()
   add_custom_command(OUTPUT ${files}
-    COMMAND ${LUMO_ARTWORK} --ppm ${dir} ${ARGN}
+    COMMAND ${LUMO_ARTWORK} ${option} ${dir} ${ART_UNPARSED_ARGUMENTS}
     DEPENDS artwork_host ${LUMO_ARTWORK}
-    COMMENT "Drawing ${ARGN}")
+    COMMENT "Drawing ${ART_UNPARSED_ARGUMENTS}")
   set(${out_var} ${files} PARENT_SCOPE)
 endfunction()
 
