@@ -1,4 +1,5 @@
 #include "drawing_objects.h"
+#include "../resources/resource.h"
 
 #include "settings.h"
 
@@ -20,7 +21,7 @@ void CreateSharedDrawingObjects()
                                           g_settings.lcdBlue & 0xFF));
     g_listFont = CreateFontA(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                              CLIP_CHARACTER_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH, "Arial");
-    g_appIcon = LoadIconA(GetModuleHandleA(NULL), "Icone");
+    g_appIcon = LoadIconA(GetModuleHandleA(NULL), IDI_LUMO);
 }
 
 void ReleaseSharedDrawingObjects()

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "../engine/play_sequence.h"
+#include "../resources/resource.h"
 #include "../themes/theme_loader.h"
 #include "../ui/display_refresh.h"
 #include "../ui/mixer.h"
@@ -14,10 +15,6 @@
 
 namespace {
 
-const int kCommandPlayPause = 102;
-const UINT kCommandTrayBar = 140;
-const UINT kCommandAbout = 100;
-
 HBRUSH g_classBrush = NULL;
 
 // A running instance gets the request; this one then ends either way.
@@ -27,7 +24,7 @@ bool HandOffToRunningInstance(int playRequest)
     if (running == NULL)
         return false;
     if (playRequest != 0)
-        SendMessageA(running, WM_COMMAND, kCommandPlayPause, LPARAM(playRequest));
+        SendMessageA(running, WM_COMMAND, IDM_PLAY_PAUSE, LPARAM(playRequest));
     return true;
 }
 
@@ -37,7 +34,7 @@ bool RegisterMainClass(HINSTANCE instance)
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, "Icone");
+    windowClass.hIcon = LoadIconA(instance, IDI_LUMO);
     windowClass.hCursor = LoadCursorA(NULL, reinterpret_cast<LPCSTR>(IDC_ARROW));
     windowClass.hbrBackground = g_classBrush;
     windowClass.lpszClassName = "Lumo";
@@ -62,14 +59,14 @@ HWND CreateMainWindow(HINSTANCE instance)
         return NULL;
     HMENU systemMenu = GetSystemMenu(window, FALSE);
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, NULL);
-    AppendMenuA(systemMenu, MF_STRING, kCommandTrayBar, "&Tray bar");
-    AppendMenuA(systemMenu, MF_STRING, kCommandAbout, "&About Lumo ...");
+    AppendMenuA(systemMenu, MF_STRING, IDM_TRAY, "&Tray bar");
+    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT, "&About Lumo ...");
     return window;
 }
 
 int RunMessageLoop(HINSTANCE instance, HWND window)
 {
-    HACCEL accelerators = LoadAcceleratorsA(instance, "Accelerateurs");
+    HACCEL accelerators = LoadAcceleratorsA(instance, IDR_ACCELERATORS);
     MSG message;
     while (GetMessageA(&message, NULL, 0, 0) > 0) {
         if (accelerators != NULL && TranslateAcceleratorA(window, accelerators, &message))

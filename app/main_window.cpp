@@ -4,6 +4,7 @@
 
 #include "../engine/cd_device.h"
 #include "../engine/play_sequence.h"
+#include "../resources/resource.h"
 #include "../themes/theme_loader.h"
 #include "../ui/display_refresh.h"
 #include "../ui/mixer.h"
@@ -16,9 +17,6 @@ HWND g_songsList = NULL;
 namespace {
 
 const UINT_PTR kMainTimer = 1001;
-const int kCommandPlayPause = 102;
-const int kCommandQuit = 101;
-const int kCommandEject = 108;
 
 // Child controls, tool tips, shell verbs and the menu marks come with the
 // window layout.
@@ -53,9 +51,9 @@ void RunCloseSequence(HWND window)
 void OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
     switch (LOWORD(wParam)) {
-    case kCommandPlayPause: PlayPauseRequest(long(lParam)); break;
-    case kCommandQuit: RunCloseSequence(window); break;
-    case kCommandEject: ToggleDoor(); break;
+    case IDM_PLAY_PAUSE: PlayPauseRequest(long(lParam)); break;
+    case IDM_QUIT: RunCloseSequence(window); break;
+    case IDM_EJECT: ToggleDoor(); break;
     default: break;
     }
 }

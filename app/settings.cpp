@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "../engine/cd_device.h"
+#include "../resources/resource.h"
 #include "text_values.h"
 
 Settings g_settings;
@@ -194,7 +195,7 @@ void SaveWindowPlacement(HWND mainWindow, HWND songsList)
 
 int LoadLocalString(char *buffer, int id)
 {
-    int n = LoadStringA(GetModuleHandleA(NULL), UINT(id + (g_language == LANGUAGE_ENGLISH ? 100 : 0)), buffer, 256);
+    int n = LoadStringA(GetModuleHandleA(NULL), UINT(id + (g_language == LANGUAGE_ENGLISH ? IDS_ENGLISH : 0)), buffer, 256);
     if (n <= 0)
         buffer[0] = '\0';
     return n;

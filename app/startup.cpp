@@ -6,6 +6,7 @@
 #include "../discdb/migration.h"
 #include "../engine/cd_device.h"
 #include "../engine/display_line.h"
+#include "../resources/resource.h"
 #include "../themes/theme_loader.h"
 #include "drawing_objects.h"
 #include "settings.h"
@@ -50,11 +51,11 @@ void PaintSplash(HWND dialog)
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(dialog, &paint);
-    DrawBitmapResource(dc, "Splash", 0, 0, 400, 200, SRCCOPY);
+    DrawBitmapResource(dc, IDB_SPLASH, 0, 0, 400, 200, SRCCOPY);
     RECT client;
     GetClientRect(dialog, &client);
     char notice[256];
-    LoadLocalString(notice, 24);
+    LoadLocalString(notice, IDS_COPYRIGHT);
     HGDIOBJ oldFont = SelectObject(dc, g_splashFont);
     SIZE size;
     GetTextExtentPoint32A(dc, notice, int(strlen(notice)), &size);
@@ -73,7 +74,7 @@ bool CheckCdromDrive(HWND dialog)
         return true;
     if (g_driveLetter != '\0') {
         char format[256], text[512];
-        LoadLocalString(format, 34);
+        LoadLocalString(format, IDS_DRIVE_NOT_CDROM);
         snprintf(text, sizeof(text), format, g_driveLetter);
         MessageBoxA(dialog, text, kApplicationName, MB_OK | MB_ICONWARNING);
     }
@@ -93,27 +94,27 @@ bool RunStep(HWND dialog, int step)
 {
     switch (step) {
     case 1:
-        ShowStepTitle(dialog, 26);
+        ShowStepTitle(dialog, IDS_STEP_DIRECTORY);
         ComputePaths();
         ReadLanguageSetting();
         return true;
     case 2:
-        ShowStepTitle(dialog, 27);
+        ShowStepTitle(dialog, IDS_STEP_MIGRATION);
         OfferMigration(dialog);
         return true;
     case 3:
-        ShowStepTitle(dialog, 28);
+        ShowStepTitle(dialog, IDS_STEP_SETTINGS);
         LoadSettings();
         return true;
     case 4:
-        ShowStepTitle(dialog, 29);
+        ShowStepTitle(dialog, IDS_STEP_VARIABLES);
         SetStartValues();
         return true;
     case 5:
-        ShowStepTitle(dialog, 30);
+        ShowStepTitle(dialog, IDS_STEP_CDROM);
         return CheckCdromDrive(dialog);
     case 6:
-        ShowStepTitle(dialog, 31);
+        ShowStepTitle(dialog, IDS_STEP_THEME);
         return CheckDefaultTheme(dialog);
     case 10:
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
@@ -148,7 +149,7 @@ INT_PTR CALLBACK SplashProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     case WM_INITDIALOG:
         g_splashFont = CreateFontA(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
-        LoadLocalString(g_stepText, 25);
+        LoadLocalString(g_stepText, IDS_WELCOME);
         CentreOnDesktop(dialog);
         g_splashStep = 1;
         SetTimer(dialog, kSplashTimer, 100, NULL);
@@ -180,5 +181,5 @@ INT_PTR CALLBACK SplashProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 
 bool RunStartupSteps()
 {
-    return DialogBoxParamA(GetModuleHandleA(NULL), "Splash", GetDesktopWindow(), SplashProc, 0) == 1;
+    return DialogBoxParamA(GetModuleHandleA(NULL), IDD_SPLASH, GetDesktopWindow(), SplashProc, 0) == 1;
 }

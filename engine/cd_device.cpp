@@ -7,6 +7,7 @@
 
 #include "../app/main_window.h"
 #include "../app/settings.h"
+#include "../resources/resource.h"
 #include "../discdb/disc_identity.h"
 #include "display_line.h"
 #include "play_sequence.h"
@@ -113,7 +114,7 @@ int DetectCdromDrive(HWND owner)
         }
     }
     char text[256];
-    LoadLocalString(text, 21);
+    LoadLocalString(text, IDS_NO_CDROM_DRIVE);
     MessageBoxA(owner, text, "Lumo", MB_OK | MB_ICONERROR);
     return 0;
 }
@@ -121,7 +122,7 @@ int DetectCdromDrive(HWND owner)
 void FillDriveList(HWND dialog, char preselected)
 {
     char format[256];
-    LoadLocalString(format, 20);
+    LoadLocalString(format, IDS_CDROM_DRIVE_ITEM);
     HWND combo = GetDlgItem(dialog, kDriveListCombo);
     int count = 0, selection = 0;
     for (char letter = 'D'; letter <= 'Z'; ++letter) {

@@ -4,6 +4,7 @@
 
 #include "../app/main_window.h"
 #include "../app/settings.h"
+#include "../resources/resource.h"
 #include "../app/text_values.h"
 
 HMODULE g_themeModule = NULL;
@@ -21,15 +22,12 @@ bool CanOpenForReading(const char *path)
     return true;
 }
 
-void ShowThemeError(int stringId, const char *caption, const char *name)
+void ShowThemeError(int stringId, const char *name)
 {
     char format[256], text[1024];
     LoadLocalString(format, stringId);
-    if (name != NULL)
-        snprintf(text, sizeof(text), format, name, g_programDir);
-    else
-        snprintf(text, sizeof(text), format, g_programDir);
-    MessageBoxA(g_mainWindow, text, caption, MB_OK | MB_ICONERROR);
+    snprintf(text, sizeof(text), format, name, g_programDir);
+    MessageBoxA(g_mainWindow, text, "Lumo", MB_OK | MB_ICONERROR);
 }
 
 void LoadThemeOnce(char *name, bool fallBack)
@@ -37,7 +35,7 @@ void LoadThemeOnce(char *name, bool fallBack)
     char path[MAX_PATH * 2];
     snprintf(path, sizeof(path), "%s%s", g_programDir, name);
     if (!CanOpenForReading(path)) {
-        ShowThemeError(17, "Lumo", name);
+        ShowThemeError(IDS_THEME_NOT_FOUND, name);
         if (fallBack) {
             CopyText(name, kThemeNameSize, "Default.lth");
             LoadThemeOnce(name, false);
@@ -46,7 +44,7 @@ void LoadThemeOnce(char *name, bool fallBack)
     }
     HMODULE module = LoadLibraryA(path);
     if (module == NULL) {
-        ShowThemeError(18, "Lumo", name);
+        ShowThemeError(IDS_THEME_NOT_LOADED, name);
         return;
     }
     if (g_themeModule != NULL)
@@ -67,7 +65,7 @@ bool CheckDefaultTheme(HWND owner)
     if (CanOpenForReading(path))
         return true;
     char format[256], text[1024];
-    LoadLocalString(format, 16);
+    LoadLocalString(format, IDS_NO_DEFAULT_THEME);
     snprintf(text, sizeof(text), format, g_programDir);
     MessageBoxA(owner, text, "Lumo Initialization error", MB_OK | MB_ICONERROR);
     return false;
