@@ -10,8 +10,10 @@
 #include "command_line.h"
 #include "drawing_objects.h"
 #include "main_window.h"
+#include "menu_marks.h"
 #include "settings.h"
 #include "startup.h"
+#include "window_layout.h"
 
 namespace {
 
@@ -52,11 +54,16 @@ HWND CreateMainWindow(HINSTANCE instance)
     if (y > desktop.bottom)
         y = desktop.bottom - 100;
 
+    g_mainMenu = LoadMenuA(instance, g_language == LANGUAGE_ENGLISH ? IDR_MENU_ENGLISH : IDR_MENU);
     HWND window = CreateWindowExA(0, "Lumo", kApplicationName,
                                   WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX, x, y, 305, 30, NULL,
                                   NULL, instance, NULL);
     if (window == NULL)
         return NULL;
+    // The window was laid out for the other menu state; toggling puts the
+    // saved one in place with its frame and height.
+    g_settings.showMenu = !g_settings.showMenu;
+    ToggleCaptionAndMenu();
     HMENU systemMenu = GetSystemMenu(window, FALSE);
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, NULL);
     AppendMenuA(systemMenu, MF_STRING, IDM_TRAY, "&Tray bar");

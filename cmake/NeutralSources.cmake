@@ -3,6 +3,7 @@
 set(LUMO_NEUTRAL_SOURCES
   ${CMAKE_SOURCE_DIR}/app/command_line.cpp
   ${CMAKE_SOURCE_DIR}/app/text_values.cpp
+  ${CMAKE_SOURCE_DIR}/app/layout_geometry.cpp
   ${CMAKE_SOURCE_DIR}/ui/fold_text.cpp
   ${CMAKE_SOURCE_DIR}/discdb/disc_key.cpp
 )

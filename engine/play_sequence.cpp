@@ -2,7 +2,10 @@
 
 #include <cstdio>
 
+#include "../app/child_controls.h"
 #include "../app/main_window.h"
+#include "../app/startup.h"
+#include "../resources/resource.h"
 #include "../app/settings.h"
 #include "../discdb/disc_identity.h"
 #include "cd_device.h"
@@ -13,6 +16,18 @@ int g_currentPosition = 1;
 int g_repeatMode = REPEAT_NONE;
 int g_randomFlag = 0;
 int g_pendingPlayRequest = 0;
+int g_savedContentMode = 0;
+
+namespace {
+
+void ShowDiscCaption()
+{
+    char caption[300];
+    snprintf(caption, sizeof(caption), "%s - %s", kApplicationName, g_discTitle);
+    SetWindowTextA(g_mainWindow, caption);
+}
+
+} // namespace
 
 // Every track once, in disc order. Play programs, random play and the songs
 // list come with the rest of the sequencer.
@@ -92,6 +107,7 @@ void PlayPauseRequest(long position)
 void HandlePlayNotify()
 {
     if (g_notifyReason == NOTIFY_DISC_INSERTED) {
+        EnablePlayerControls(true);
         IdentifyDisc(g_discKey, sizeof(g_discKey));
         SetScrollText(g_discTitle);
         if (g_pendingPlayRequest != 0) {
@@ -102,9 +118,7 @@ void HandlePlayNotify()
             g_currentPosition = 1;
         }
         GoToCurrent();
-        char caption[300];
-        snprintf(caption, sizeof(caption), "%s - %s", "Lumo", g_discTitle);
-        SetWindowTextA(g_mainWindow, caption);
+        ShowDiscCaption();
         return;
     }
     if (g_notifyReason != NOTIFY_PLAY_ENDED)
@@ -127,4 +141,63 @@ void HandlePlayNotify()
         GoToCurrent();
         break;
     }
+}
+
+void SeekInTrack(unsigned seconds)
+{
+    seconds &= 0xFFFF;
+    int track = TrackAt(g_currentPosition);
+    if (track < 1)
+        return;
+    char command[80];
+    SendCdCommand("Set Lumo time format TMSF");
+    snprintf(command, sizeof(command), "Seek Lumo to %u:%u:%u", unsigned(track), seconds / 60, seconds % 60);
+    SendCdCommand(command);
+    if (g_playState != PLAY_PLAYING)
+        return;
+    if (track < g_trackCount)
+        snprintf(command, sizeof(command), "Play Lumo from %u:%u:%u to %u Notify", unsigned(track), seconds / 60,
+                 seconds % 60, unsigned(track + 1));
+    else
+        snprintf(command, sizeof(command), "Play Lumo from %u:%u:%u Notify", unsigned(track), seconds / 60,
+                 seconds % 60);
+    SendCdCommand(command);
+}
+
+// Line, page and the end of a thumb drag; the seek text shown while the
+// thumb is dragged comes with the display drawing.
+void HandleTimeBarScroll(int code, int thumb)
+{
+    HWND bar = g_timeBar;
+    int position = GetScrollPos(bar, SB_CTL);
+    int minimum = 0, maximum = 0;
+    GetScrollRange(bar, SB_CTL, &minimum, &maximum);
+    switch (code) {
+    case SB_LINELEFT: SeekInTrack(unsigned(position > 0 ? position - 1 : 0)); break;
+    case SB_LINERIGHT:
+        if (position + 1 < maximum)
+            SeekInTrack(unsigned(position + 1));
+        break;
+    case SB_PAGELEFT: PostMessageA(g_mainWindow, WM_COMMAND, IDM_BACKWARDS, 0); break;
+    case SB_PAGERIGHT: PostMessageA(g_mainWindow, WM_COMMAND, IDM_FORWARD, 0); break;
+    case SB_THUMBPOSITION:
+        SetScrollPos(bar, SB_CTL, thumb, TRUE);
+        SeekInTrack(unsigned(thumb));
+        break;
+    default: break;
+    }
+}
+
+void PollDisc()
+{
+    if (!IsDiscPresent()) {
+        SetWindowTextA(g_mainWindow, kApplicationName);
+        return;
+    }
+    if (IdentifyDisc(g_discKey, sizeof(g_discKey)) != 1)
+        return;
+    EnablePlayerControls(true);
+    SetScrollText(g_discTitle);
+    GoToCurrent();
+    ShowDiscCaption();
 }

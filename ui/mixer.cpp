@@ -7,3 +7,15 @@ void InitMixer(HWND)
 void CloseMixer()
 {
 }
+
+void OpenVolumeControl()
+{
+}
+
+void SetCdVolume(int)
+{
+}
+
+void ReadCdVolume()
+{
+}

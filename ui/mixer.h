@@ -1,5 +1,5 @@
-// The CD audio mixer line behind the volume bar. Not written yet: opening
-// and closing the mixer do nothing until then.
+// The CD audio mixer line behind the volume bar. Not written yet: until
+// then opening, reading and setting the volume do nothing.
 #ifndef LUMO_MIXER_H
 #define LUMO_MIXER_H
 
@@ -7,5 +7,8 @@
 
 void InitMixer(HWND mainWindow);
 void CloseMixer();
+void OpenVolumeControl();
+void SetCdVolume(int position);
+void ReadCdVolume();
 
 #endif

@@ -501,6 +501,34 @@ RECT WindowRect(HWND window)
     return rect;
 }
 
+std::vector<std::string> PlaysSince(const Session &session, size_t from)
+{
+    std::vector<std::string> plays, lines = DriveLog(session);
+    for (size_t i = from; i < lines.size(); ++i)
+        if (lines[i].compare(0, 5, "play ") == 0)
+            plays.push_back(lines[i]);
+    return plays;
+}
+
+void StartPlayer(Session *session, const std::string &settings, const DriveState &drive, Process *lumo,
+                 HWND *window)
+{
+    ASSERT_TRUE(OpenSession(session));
+    ASSERT_TRUE(WriteFileText(SettingsPath(*session), settings));
+    ASSERT_TRUE(SetDrive(*session, drive));
+    *lumo = StartLumo(session, "");
+    Event event = WaitForEvent(*session, *lumo, kWaitMs, window);
+    ASSERT_EQ(event, Event::kMainWindow) << Describe(event, *window);
+    if (drive.disc.empty() || drive.doorOpen)
+        return;
+    int open = WaitForLogLine(*session, "open shareable element=D: alias=Lumo", 3000);
+    ASSERT_NE(open, -1) << "the device was not opened";
+    int present = WaitForLogLine(*session, "status item=media_present", 3000, size_t(open));
+    ASSERT_NE(present, -1) << "the disc was not looked for";
+    ASSERT_NE(WaitForLogLine(*session, "status item=number_of_tracks", 3000, size_t(present)), -1)
+        << "the disc was not taken up";
+}
+
 LRESULT SendToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     DWORD_PTR result = 0;

@@ -87,12 +87,20 @@ std::vector<std::string> DriveLog(const Session &session);
 // -1 when it did not come.
 int WaitForLogLine(const Session &session, const std::string &line, DWORD ms, size_t from = 0);
 bool LogLineIs(const std::string &logged, const std::string &line);
+// The play commands logged from line `from` on.
+std::vector<std::string> PlaysSince(const Session &session, size_t from);
 
 // Processes. `args` is what follows the program name on the command line.
 Process StartLumo(Session *session, const std::string &args);
 bool WaitForExit(const Process &process, DWORD ms, DWORD *exitCode);
 ::testing::AssertionResult ExitsWith(const Process &process, DWORD exitCode, DWORD ms = kWaitMs);
 bool IsRunning(const Process &process);
+
+// Opens the session with the settings file `settings` and the drive in
+// `drive`, starts lumo and waits for its main window; with a disc, also
+// waits until the player has opened the drive and taken the disc up.
+void StartPlayer(Session *session, const std::string &settings, const DriveState &drive, Process *lumo,
+                 HWND *window);
 
 // Windows of a process in the session's desktop.
 HWND FindMainWindow(const Session &session, const Process &process);  // class "Lumo"

@@ -9,32 +9,11 @@ namespace {
 constexpr char kSettings[] = "[Affichage]\r\nLangage=A\r\nTips=N\r\n";
 constexpr char kNoPlay[] = "";
 
-// Plays logged by the drive from line `from` on.
-std::vector<std::string> PlaysSince(const Session &session, size_t from)
-{
-    std::vector<std::string> plays, lines = DriveLog(session);
-    for (size_t i = from; i < lines.size(); ++i)
-        if (lines[i].compare(0, 5, "play ") == 0)
-            plays.push_back(lines[i]);
-    return plays;
-}
-
 // A running instance that has opened the drive and taken up the 11-track disc.
 void StartFirstInstance(Session *session, Process *first)
 {
-    ASSERT_TRUE(OpenSession(session));
-    ASSERT_TRUE(WriteFileText(SettingsPath(*session), kSettings));
-    ASSERT_TRUE(SetDrive(*session, {kFreedbDisc}));
-    *first = StartLumo(session, "");
     HWND window = nullptr;
-    Event event = WaitForEvent(*session, *first, kWaitMs, &window);
-    ASSERT_EQ(event, Event::kMainWindow) << Describe(event, window);
-    int open = WaitForLogLine(*session, "open shareable element=D: alias=Lumo", 3000);
-    ASSERT_NE(open, -1) << "the device was not opened";
-    int present = WaitForLogLine(*session, "status item=media_present", 3000, size_t(open));
-    ASSERT_NE(present, -1) << "the disc was not looked for";
-    ASSERT_NE(WaitForLogLine(*session, "status item=number_of_tracks", 3000, size_t(present)), -1)
-        << "the disc was not taken up";
+    StartPlayer(session, kSettings, {kFreedbDisc}, first, &window);
 }
 
 struct HandOffCase {

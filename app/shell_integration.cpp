@@ -1,0 +1,5 @@
+#include "shell_integration.h"
+
+void RegisterShellVerbs()
+{
+}

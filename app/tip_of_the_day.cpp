@@ -1,0 +1,5 @@
+#include "tip_of_the_day.h"
+
+void ShowTipOfTheDay(HWND)
+{
+}

@@ -1,0 +1,5 @@
+#include "play_program.h"
+
+void ProgramDialog(HWND)
+{
+}

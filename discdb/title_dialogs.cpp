@@ -1,0 +1,9 @@
+#include "title_dialogs.h"
+
+void DiscTitleDialog(HWND)
+{
+}
+
+void TrackTitleDialog(HWND)
+{
+}

@@ -1,0 +1,17 @@
+#include "dialogs.h"
+
+void ShowOptions(HWND)
+{
+}
+
+void ShowColourDialog(HWND)
+{
+}
+
+void ShowAboutBox(HWND)
+{
+}
+
+void ShowInternetOptions(HWND)
+{
+}

@@ -1,0 +1,14 @@
+// The option sheets and small dialogs of the menus: options, display
+// colour, about box, Internet options. Not written yet: until then opening
+// one does nothing.
+#ifndef LUMO_DIALOGS_H
+#define LUMO_DIALOGS_H
+
+#include <windows.h>
+
+void ShowOptions(HWND owner);
+void ShowColourDialog(HWND owner);
+void ShowAboutBox(HWND owner);
+void ShowInternetOptions(HWND owner);
+
+#endif
