@@ -8,4 +8,5 @@ set(LUMO_NEUTRAL_SOURCES
   ${CMAKE_SOURCE_DIR}/engine/time_arithmetic.cpp
   ${CMAKE_SOURCE_DIR}/engine/play_commands.cpp
   ${CMAKE_SOURCE_DIR}/engine/display_text.cpp
+  ${CMAKE_SOURCE_DIR}/engine/random_draw.cpp
 )
