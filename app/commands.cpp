@@ -58,8 +58,8 @@ void ShowTimes()
 {
     const HWND buttons[] = {g_timeContentButton, g_titleContentButton};
     RepaintButtons(buttons, 2);
-    g_displayContentMode = CONTENT_TIME;
-    DrawStatusLabel(CONTENT_TIME);
+    g_displayContentMode = CONTENT_TIME_INFO;
+    DrawStatusLabel(CONTENT_TIME_INFO);
     SetMenuRadioGroup(IDM_SHOW_TITLES, IDM_SHOW_TIME, IDM_SHOW_TIME);
 }
 

@@ -6,4 +6,9 @@ set(LUMO_NEUTRAL_SOURCES
   ${CMAKE_SOURCE_DIR}/app/layout_geometry.cpp
   ${CMAKE_SOURCE_DIR}/ui/fold_text.cpp
   ${CMAKE_SOURCE_DIR}/discdb/disc_key.cpp
+  ${CMAKE_SOURCE_DIR}/discdb/title_text.cpp
+  ${CMAKE_SOURCE_DIR}/engine/time_arithmetic.cpp
+  ${CMAKE_SOURCE_DIR}/engine/play_commands.cpp
+  ${CMAKE_SOURCE_DIR}/engine/display_text.cpp
+  ${CMAKE_SOURCE_DIR}/engine/random_draw.cpp
 )

@@ -13,7 +13,7 @@
 char g_scrollText[256] = "";
 char g_displayText[19] = "";
 int g_displayContentMode = CONTENT_TITLE;
-int g_timeMode = TIME_ELAPSED;
+int g_timeMode = TIME_MODE_ELAPSED;
 
 // Composing the 18 characters the display shows from the scroll text, the
 // track and the times comes with the display itself.

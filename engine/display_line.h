@@ -4,8 +4,9 @@
 
 #include <cstddef>
 
-enum DisplayContentMode { CONTENT_TIME = 1, CONTENT_TITLE = 2, CONTENT_SEEKING = 3 };
-enum TimeMode { TIME_ELAPSED = 1, TIME_REMAINING = 2, TIME_FROM_START = 3, TIME_TO_END = 4 };
+#include "display_text.h"
+#include "time_arithmetic.h"
+
 
 extern char g_scrollText[256];
 extern char g_displayText[19];
