@@ -320,3 +320,79 @@ TEST(SizingFrame, WithoutTheSongsListTheBottomSnapsBack)
 }
 
 } // namespace
+
+namespace {
+
+// A play request carries a play-order position in lParam; one beyond the
+// play order only toggles play and pause.
+TEST(PlayRequest, PositionPlaysFromThereAndAnUnknownOneOnlyToggles)
+{
+    Session session;
+    Process lumo;
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, kEnglish, {kTwelveTrackDisc}, &lumo, &window));
+    size_t before = DriveLog(session).size();
+    SendToWindow(window, WM_COMMAND, 102, 0);
+    SendToWindow(window, WM_COMMAND, 102, 0);
+    ASSERT_NE(WaitForLogLine(session, "pause", 3000, before), -1);
+    SendToWindow(window, WM_COMMAND, 102, 4);
+    EXPECT_NE(WaitForLogLine(session, "play from=4:00:00:00 to=5:00:00:00 notify", 3000, before), -1);
+    size_t playing = DriveLog(session).size();
+    SendToWindow(window, WM_COMMAND, 102, 20);
+    EXPECT_NE(WaitForLogLine(session, "pause", 3000, playing), -1);
+    EXPECT_EQ(PlaysSince(session, playing), std::vector<std::string>());
+}
+
+struct QuitCase {
+    const char *name;
+    const char *stopOnQuit;
+    bool stops;
+};
+
+void PrintTo(const QuitCase &c, std::ostream *out) { *out << c.name; }
+
+class QuitWhilePaused : public ::testing::TestWithParam<QuitCase> {};
+
+TEST_P(QuitWhilePaused, StopsTheDriveWhenAsked)
+{
+    Session session;
+    Process lumo;
+    HWND window = nullptr;
+    std::string settings = std::string(kEnglish) + "StopQuit=" + GetParam().stopOnQuit + "\r\n";
+    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, settings, {kTwelveTrackDisc}, &lumo, &window));
+    SendToWindow(window, WM_COMMAND, 102, 0);
+    SendToWindow(window, WM_COMMAND, 102, 0);
+    int paused = WaitForLogLine(session, "pause", 3000);
+    ASSERT_NE(paused, -1);
+    ASSERT_TRUE(CloseMainWindow(window));
+    ASSERT_TRUE(ExitsWith(lumo, 0));
+    std::vector<std::string> log = DriveLog(session);
+    bool stopped = false;
+    for (size_t i = size_t(paused); i < log.size(); ++i)
+        stopped |= LogLineIs(log[i], "stop");
+    EXPECT_EQ(stopped, GetParam().stops);
+}
+
+INSTANTIATE_TEST_SUITE_P(, QuitWhilePaused,
+                         ::testing::Values(QuitCase{"StopQuitOn", "O", true}, QuitCase{"StopQuitOff", "N", false}),
+                         CaseName<QuitCase>);
+
+TEST(GridCommand, DoesNothingWhileTheDisplayIsHidden)
+{
+    Session session;
+    Process lumo;
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, Panels(true, false, true, true, true, true), {}, &lumo, &window));
+    RECT before = WindowRect(window);
+    SendToWindow(window, WM_COMMAND, 125, 0);
+    EXPECT_EQ(Width(WindowRect(window)), Width(before));
+    SendToWindow(window, WM_COMMAND, 111, 0);
+    SendToWindow(window, WM_COMMAND, 125, 0);
+    EXPECT_EQ(Width(WindowRect(window)), 310 + 29);
+    ASSERT_TRUE(CloseMainWindow(window));
+    ASSERT_TRUE(ExitsWith(lumo, 0));
+    EXPECT_EQ(IniValue(SettingsPath(session), "Affichage", "Grille"), "N");
+    EXPECT_EQ(IniValue(SettingsPath(session), "Affichage", "Afficheur"), "O");
+}
+
+} // namespace
