@@ -10,6 +10,9 @@
 #include "../engine/display_line.h"
 #include "../ui/display_refresh.h"
 #include "disc_key.h"
+#include "disc_titles.h"
+#include "title_text.h"
+#include "../app/network_lookup.h"
 
 char g_discKey[20] = "";
 int g_trackCount = 0;
@@ -18,6 +21,8 @@ unsigned g_discSeconds = 0;
 char g_discTitle[255] = "UNTITLED";
 
 namespace {
+
+const char kUntitled[] = "Untitled";
 
 DWORD_PTR QueryStatus(DWORD item, DWORD flags = 0, DWORD track = 0)
 {
@@ -58,6 +63,17 @@ int IdentifyDisc(char *key, size_t size)
     if (strcmp(key, previous) == 0)
         return 0;
 
-    GetPrivateProfileStringA(key, "Title", "Untitled", g_discTitle, sizeof(g_discTitle), g_settingsPath);
+    // A key the database cannot hold leaves the disc untitled.
+    if (!IsUsableDiscKey(key)) {
+        CopyText(g_discTitle, sizeof(g_discTitle), kUntitled);
+        return 1;
+    }
+    GetPrivateProfileStringA(key, "Title", kUntitled, g_discTitle, sizeof(g_discTitle), g_settingsPath);
+    if (strcmp(g_discTitle, kUntitled) != 0)
+        return 1;
+    if (ImportCdPlayerIni(key) == 1)
+        return 1;
+    if (g_settings.netinfo)
+        StartNetworkLookup();
     return 1;
 }

@@ -4,22 +4,39 @@
 
 #include <cstdio>
 
+#include <mmsystem.h>
+
 #include "../app/child_controls.h"
+#include "../app/settings.h"
 #include "../app/text_values.h"
 #include "../discdb/disc_identity.h"
 #include "cd_device.h"
 #include "play_sequence.h"
 
-char g_scrollText[256] = "";
-char g_displayText[19] = "";
+char g_scrollText[kScrollTextSize] = "";
+char g_displayText[kDisplayTextSize] = "";
 int g_displayContentMode = CONTENT_TITLE;
 int g_timeMode = TIME_MODE_ELAPSED;
 
-// Composing the 18 characters the display shows from the scroll text, the
-// track and the times comes with the display itself.
+namespace {
+
+// A status the device cannot give reads as 0.
+std::uint32_t QueryStatus(DWORD item, DWORD flags = 0, DWORD track = 0)
+{
+    MCI_STATUS_PARMS status = {};
+    status.dwItem = item;
+    status.dwTrack = track;
+    if (mciSendCommandA(g_cdDevice, MCI_STATUS, MCI_STATUS_ITEM | flags, reinterpret_cast<DWORD_PTR>(&status)) != 0)
+        return 0;
+    return std::uint32_t(status.dwReturn);
+}
+
+} // namespace
+
 void SetScrollText(const char *text)
 {
-    CopyText(g_scrollText, sizeof(g_scrollText), text);
+    MakeScrollText(g_scrollText, sizeof(g_scrollText), text, g_settings.separator);
+    ComposeDisplayText();
 }
 
 void CopyCurrentTitle(char *buffer, size_t size)
@@ -47,14 +64,40 @@ void ShowCurrentTitle()
     SetScrollText(title);
 }
 
-// The time texts and the scrolling come with the rest of the display line.
 void ComposeDisplayText()
 {
-    if (IsDiscPresent())
+    // Before the device is open (the welcome text at start-up) there is no
+    // disc to miss yet.
+    if (g_cdDevice != 0 && !IsDiscPresent()) {
+        ComposeNoDiscLine(g_displayText, sizeof(g_displayText));
+        // A disc put back is then taken up as a new one.
+        g_discKey[0] = '\0';
+        EnablePlayerControls(false);
+        if (g_playState != PLAY_STOPPED)
+            StopPlay();
         return;
-    snprintf(g_displayText, sizeof(g_displayText), "%-18s", "No Disk");
-    g_discKey[0] = '\0';
-    EnablePlayerControls(false);
-    if (g_playState != PLAY_STOPPED)
-        StopPlay();
+    }
+    RotateScrollText(g_scrollText, VisibleSpan(g_displayContentMode, g_settings.trackTime != 0));
+    DisplayLineInputs inputs;
+    inputs.contentMode = g_displayContentMode;
+    inputs.trackTime = g_settings.trackTime != 0;
+    inputs.track = TrackAt(g_currentPosition);
+    inputs.time = TimeValue();
+    inputs.scrollText = g_scrollText;
+    ComposeDisplayLine(g_displayText, sizeof(g_displayText), inputs);
+}
+
+std::uint32_t TimeValue()
+{
+    MCI_SET_PARMS set = {};
+    set.dwTimeFormat = MCI_FORMAT_MSF;
+    mciSendCommandA(g_cdDevice, MCI_SET, MCI_SET_TIME_FORMAT, reinterpret_cast<DWORD_PTR>(&set));
+    int track = TrackAt(g_currentPosition);
+    TrackTimeReadings readings;
+    readings.positionSeconds = MsfToSeconds(QueryStatus(MCI_STATUS_POSITION));
+    readings.trackStartSeconds = MsfToSeconds(QueryStatus(MCI_STATUS_POSITION, MCI_TRACK, DWORD(track)));
+    readings.trackLengthSeconds = MsfToSeconds(QueryStatus(MCI_STATUS_LENGTH, MCI_TRACK, DWORD(track)));
+    readings.discLengthSeconds = int(g_discMinutes * 60 + g_discSeconds);
+    SetScrollPos(g_timeBar, SB_CTL, ElapsedInTrack(readings.positionSeconds, readings.trackStartSeconds), TRUE);
+    return ComputeTimeValue(g_timeMode, g_playState == PLAY_STOPPED, readings);
 }

@@ -8,8 +8,8 @@
 #include "time_arithmetic.h"
 
 
-extern char g_scrollText[256];
-extern char g_displayText[19];
+extern char g_scrollText[kScrollTextSize];
+extern char g_displayText[kDisplayTextSize];
 extern int g_displayContentMode;
 extern int g_timeMode;
 
@@ -20,6 +20,9 @@ void ShowCurrentTitle();
 // Rebuilds the 18 characters the display shows; without a disc it reads
 // "No Disk", forgets the disc and stops.
 void ComposeDisplayText();
+// Reads the device, keeps the time bar's thumb on the elapsed time and
+// returns the time of the time mode: minutes high, seconds low.
+std::uint32_t TimeValue();
 // The same title into a buffer of `size` characters.
 void CopyCurrentTitle(char *buffer, size_t size);
 

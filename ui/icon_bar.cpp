@@ -8,6 +8,10 @@ void BlinkGridCell()
 {
 }
 
+void DrawGrid(int)
+{
+}
+
 void DrawNetinfoIcon(int)
 {
 }

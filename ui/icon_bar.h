@@ -7,6 +7,8 @@
 
 void DrawOwnerButton(const DRAWITEMSTRUCT *item);
 void BlinkGridCell();
+// Redraws the grid with `track` as the current track.
+void DrawGrid(int track);
 void DrawNetinfoIcon(int status);
 
 #endif

@@ -10,3 +10,7 @@ void PaintMainWindow(HWND window)
 void DrawStatusLabel(int)
 {
 }
+
+void DrawSeekText(int, int)
+{
+}

@@ -9,5 +9,7 @@
 void PaintMainWindow(HWND window);
 // Lights the status label of a mode: 1, 2 content; 4–7 time; 8–10 repeat; 11 random.
 void DrawStatusLabel(int label);
+// While the time bar's thumb is dragged: the track and the thumb's time.
+void DrawSeekText(int track, int seconds);
 
 #endif

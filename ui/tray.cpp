@@ -4,6 +4,10 @@ void ToggleTray()
 {
 }
 
+void SetTrayIconState(int)
+{
+}
+
 void RemoveTrayIcon(HWND, UINT)
 {
 }

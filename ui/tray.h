@@ -8,6 +8,8 @@
 const UINT kTrayIconId = 22572;
 
 void ToggleTray();
+// The tray icon shows the play state (playing, paused or stopped).
+void SetTrayIconState(int playState);
 void RemoveTrayIcon(HWND window, UINT iconId);
 void OnTrayMessage(WPARAM wParam, LPARAM lParam);
 void CreateToolTips(HWND window);
