@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <array>
+#include <vector>
 
 #include "../app/child_controls.h"
 #include "../app/main_window.h"
@@ -280,8 +282,13 @@ int PickRandomTrack()
         }
     }
     SendMessageA(g_randomPoolList, LB_DELETESTRING, WPARAM(index), 0);
-    LRESULT step = SendMessageA(g_playOrderList, LB_FINDSTRINGEXACT, WPARAM(-1), LPARAM(entry));
-    g_currentPosition = step == LB_ERR ? 1 : int(step) + 1;
+    std::vector<std::array<char, kEntrySize>> steps(size_t(g_playOrderLength));
+    std::vector<const char *> order;
+    for (size_t i = 0; i < steps.size(); ++i) {
+        ReadEntry(g_playOrderList, int(i), steps[i].data(), steps[i].size());
+        order.push_back(steps[i].data());
+    }
+    g_currentPosition = FirstStepWithText(order.data(), int(order.size()), entry);
     return 1;
 }
 

@@ -513,7 +513,9 @@ std::vector<std::string> PlaysSince(const Session &session, size_t from)
 void StartPlayer(Session *session, const std::string &settings, const DriveState &drive, Process *lumo,
                  HWND *window)
 {
-    ASSERT_TRUE(OpenSession(session));
+    if (session->dir.empty()) {
+        ASSERT_TRUE(OpenSession(session));
+    }
     ASSERT_TRUE(WriteFileText(SettingsPath(*session), settings));
     ASSERT_TRUE(SetDrive(*session, drive));
     *lumo = StartLumo(session, "");
@@ -535,6 +537,45 @@ LRESULT SendToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, kWaitMs, &result))
         ADD_FAILURE() << "message " << message << " was not answered";
     return LRESULT(result);
+}
+
+namespace {
+
+BOOL CALLBACK MatchVisibleListBox(HWND child, LPARAM data)
+{
+    if (WindowClass(child) == "ListBox" && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0) {
+        *reinterpret_cast<HWND *>(data) = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND SongsList(HWND mainWindow)
+{
+    HWND found = nullptr;
+    EnumChildWindows(mainWindow, MatchVisibleListBox, LPARAM(&found));
+    return found;
+}
+
+std::vector<std::string> ListLines(HWND list)
+{
+    std::vector<std::string> lines;
+    LRESULT count = SendToWindow(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t text[512] = L"";
+        LRESULT length = SendToWindow(list, LB_GETTEXTLEN, WPARAM(i), 0);
+        if (length < 0 || length >= LRESULT(sizeof(text) / sizeof(text[0]))) {
+            lines.push_back("<too long>");
+            continue;
+        }
+        SendToWindow(list, LB_GETTEXT, WPARAM(i), LPARAM(text));
+        char utf8[1024] = "";
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8), nullptr, nullptr);
+        lines.push_back(utf8);
+    }
+    return lines;
 }
 
 std::string LumoString(const Session &session, UINT id)

@@ -96,7 +96,8 @@ bool WaitForExit(const Process &process, DWORD ms, DWORD *exitCode);
 ::testing::AssertionResult ExitsWith(const Process &process, DWORD exitCode, DWORD ms = kWaitMs);
 bool IsRunning(const Process &process);
 
-// Opens the session with the settings file `settings` and the drive in
+// Opens the session (unless it is open already, with files the test put in
+// its folder) with the settings file `settings` and the drive in
 // `drive`, starts lumo and waits for its main window; with a disc, also
 // waits until the player has opened the drive and taken the disc up.
 void StartPlayer(Session *session, const std::string &settings, const DriveState &drive, Process *lumo,
@@ -132,6 +133,11 @@ std::string WindowText(HWND window);
 std::string WindowClass(HWND window);
 RECT WindowRect(HWND window);
 LRESULT SendToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The main window's songs list (its one visible list box), or null.
+HWND SongsList(HWND mainWindow);
+// The lines of a list box of another process.
+std::vector<std::string> ListLines(HWND list);
 
 // String `id` of lumo.exe's string table in the program folder, as UTF-8.
 std::string LumoString(const Session &session, UINT id);
