@@ -282,7 +282,7 @@ int PickRandomTrack()
         }
     }
     SendMessageA(g_randomPoolList, LB_DELETESTRING, WPARAM(index), 0);
-    std::vector<std::array<char, kEntrySize>> steps(size_t(g_playOrderLength));
+    std::vector<std::array<char, kEntrySize>> steps(static_cast<size_t>(g_playOrderLength));
     std::vector<const char *> order;
     for (size_t i = 0; i < steps.size(); ++i) {
         ReadEntry(g_playOrderList, int(i), steps[i].data(), steps[i].size());
