@@ -9,6 +9,8 @@ namespace {
 PictureList (*const kGroups[])() = {
     testcard_pictures,
     lumo_pictures,
+    steel_button_pictures,
+    steel_icon_pictures,
     steel_font_pictures,
     steel_label_pictures,
     steel_panel_pictures,

@@ -60,6 +60,8 @@ struct IconList {
 
 PictureList testcard_pictures();
 PictureList lumo_pictures();
+PictureList steel_button_pictures();
+PictureList steel_icon_pictures();
 PictureList steel_font_pictures();
 PictureList steel_label_pictures();
 PictureList steel_panel_pictures();

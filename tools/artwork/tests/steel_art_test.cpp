@@ -5,6 +5,7 @@
 #include <string>
 
 #include "steel_display.h"
+#include "steel_face.h"
 
 namespace {
 
@@ -82,6 +83,45 @@ TEST(SteelStatusWords, RepeatIsTheFirstThirtyThreeColumnsOfRepeatOne) {
   EXPECT_LE(repeat_one->x + label_text_width("Repeat"), cut);
   // The next letter starts one gap column after the space.
   EXPECT_GE(repeat_one->x + label_text_width("Repeat ") + 1, cut);
+}
+
+TEST(SteelFaceMask, CoverageCountsTheSubPixelsAShapeCovers) {
+  Mask m = make_mask(6, 4);
+  EXPECT_TRUE(mask_is_empty(m));
+  mask_rect(m, 1, 1, 2, 2);
+  EXPECT_EQ(mask_coverage(m, 1, 1), kMaskFull);
+  EXPECT_EQ(mask_coverage(m, 2, 2), kMaskFull);
+  EXPECT_EQ(mask_coverage(m, 0, 1), 0);
+  EXPECT_EQ(mask_coverage(m, 3, 2), 0);
+  mask_rect(m, 4, 0, 0.5, 1);  // half a pixel wide
+  EXPECT_EQ(mask_coverage(m, 4, 0), kMaskFull / 2);
+  mask_rect(m, 1.5, 0, 2, 4, true);  // erasing cuts into the square
+  EXPECT_EQ(mask_coverage(m, 1, 1), kMaskFull / 2);
+  EXPECT_EQ(mask_coverage(m, 2, 1), 0);
+  EXPECT_EQ(mask_coverage(m, -1, 0), 0);
+  EXPECT_EQ(mask_coverage(m, 6, 0), 0);
+}
+
+TEST(SteelFaceMask, WedgesSplitADialWithoutGapOrOverlap) {
+  Mask first = make_mask(20, 20), second = make_mask(20, 20), whole = make_mask(20, 20);
+  mask_wedge(first, 10, 10, 8, 0, 130);
+  mask_wedge(second, 10, 10, 8, 130, 360);
+  mask_circle(whole, 10, 10, 8);
+  int total_first = 0, total_second = 0;
+  for (size_t i = 0; i < whole.big.pixels.size(); ++i) {
+    const bool a = first.big.pixels[i].r != 0, b = second.big.pixels[i].r != 0;
+    const bool in = whole.big.pixels[i].r != 0;
+    total_first += a;
+    total_second += b;
+    // Sub-pixels on the dividing rays may fall in both; none in neither.
+    if (in) {
+      EXPECT_TRUE(a || b) << "gap at sub-pixel " << i;
+    } else {
+      EXPECT_FALSE(a || b) << "outside the dial at sub-pixel " << i;
+    }
+  }
+  // 130 of 360 degrees: a bit over a third.
+  EXPECT_NEAR(double(total_first) / (total_first + total_second), 130.0 / 360.0, 0.03);
 }
 
 }  // namespace
