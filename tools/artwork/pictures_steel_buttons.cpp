@@ -62,7 +62,7 @@ Glyph glyph_forward() {
 
 Glyph glyph_stop() {
   Mask m = transport_mask();
-  mask_rect(m, 10, kMidY - 5, 10, 10);
+  mask_rect(m, 10, 8, 10, 10);
   return one_layer(m);
 }
 

@@ -136,13 +136,13 @@ PlateColours plate_colours(Plate plate, FaceState state) {
           rgb_hex(0xFFFFFF), rgb_hex(0xE8EBEF), rgb_hex(0x5B626D), rgb_hex(0x7E8590), 6};
 }
 
-void draw_plate(Canvas& c, int x, int w, int h, Plate plate, FaceState state) {
+void draw_plate(Canvas& c, int x, int w, int h, Plate plate, FaceState state, bool brushed) {
   const PlateColours k = plate_colours(plate, state);
   const int sheen_row = h / 3;
   fill_gradient(c, x, 0, w, sheen_row + 1, k.top, k.sheen, GradientDirection::Vertical);
   fill_gradient(c, x, sheen_row, w, h - sheen_row, k.sheen, k.bottom, GradientDirection::Vertical);
   // The same seed on every face: the metal does not change with the state.
-  add_brushed_texture(c, x, 0, w, h, k.grain, 0x57EE1u + uint32_t(w * 131 + h));
+  if (brushed) add_brushed_texture(c, x, 0, w, h, k.grain, 0x57EE1u + uint32_t(w * 131 + h));
   const bool sunken = state == FaceState::Pressed;
   draw_rect(c, x, 0, w, h, k.frame);
   draw_bevel(c, x + 1, 1, w - 2, h - 2, k.light_outer, k.dark_outer, 1, sunken);
@@ -190,9 +190,9 @@ Rgb greyed_ink(Plate plate) {
 }  // namespace
 
 void draw_face(Canvas& strip, int x, int face_width, const Glyph& glyph, Plate plate,
-               FaceState state) {
+               FaceState state, bool brushed) {
   const int h = strip.height;
-  draw_plate(strip, x, face_width, h, plate, state);
+  draw_plate(strip, x, face_width, h, plate, state, brushed);
   if (state == FaceState::Focused) draw_focus_ring(strip, x, face_width, h, plate);
   // A pressed glyph sinks with its plate.
   const int shift = state == FaceState::Pressed ? 1 : 0;
@@ -223,7 +223,11 @@ void draw_face(Canvas& strip, int x, int face_width, const Glyph& glyph, Plate p
 Canvas draw_face_strip(int face_width, int face_height, const Glyph& glyph, Plate plate,
                        int colors) {
   Canvas strip = make_canvas(4 * face_width, face_height, Rgb{});
-  for (int i = 0; i < 4; ++i) draw_face(strip, i * face_width, face_width, glyph, plate, kFaceStates[i]);
+  // Sixteen colours cannot hold the grain of brushed metal as well as four
+  // shades of plate and a glyph: the grain would only come out as blotches.
+  const bool brushed = colors > 16;
+  for (int i = 0; i < 4; ++i)
+    draw_face(strip, i * face_width, face_width, glyph, plate, kFaceStates[i], brushed);
   reduce_colors(strip, colors);
   return strip;
 }

@@ -71,11 +71,13 @@ const FaceState kFaceStates[4] = {FaceState::Normal, FaceState::Focused, FaceSta
 const Rgb kGlyphInk = rgb_hex(0x1E2228);
 const Rgb kGlyphInkOnDark = rgb_hex(0xD4D8DE);
 
-// One face of face_width x face_height at (x, 0) of the strip.
+// One face of face_width x face_height at (x, 0) of the strip; `brushed`
+// gives the plate its grain.
 void draw_face(Canvas& strip, int x, int face_width, const Glyph& glyph, Plate plate,
-               FaceState state);
+               FaceState state, bool brushed);
 
-// The four faces side by side, left with at most `colors` colours.
+// The four faces side by side, left with at most `colors` colours; brushed
+// when the colours allow it.
 Canvas draw_face_strip(int face_width, int face_height, const Glyph& glyph, Plate plate,
                        int colors);
 
