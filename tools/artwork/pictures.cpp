@@ -9,6 +9,11 @@ namespace {
 PictureList (*const kGroups[])() = {
     testcard_pictures,
     lumo_pictures,
+    steel_button_pictures,
+    steel_icon_pictures,
+    steel_font_pictures,
+    steel_label_pictures,
+    steel_panel_pictures,
 };
 
 IconList (*const kIconGroups[])() = {
@@ -61,6 +66,12 @@ const Picture* find_picture(const char* name) {
   for (const Picture* p : all_pictures())
     if (std::strcmp(p->name, name) == 0) return p;
   return nullptr;
+}
+
+int registered_palette_size(Canvas (*draw)()) {
+  for (const Picture* p : all_pictures())
+    if (p->draw == draw) return p->palette_size;
+  return 0;
 }
 
 bool render_picture(const Picture& picture, std::vector<uint8_t>* bmp, Canvas* canvas,

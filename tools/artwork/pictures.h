@@ -60,11 +60,20 @@ struct IconList {
 
 PictureList testcard_pictures();
 PictureList lumo_pictures();
+PictureList steel_button_pictures();
+PictureList steel_icon_pictures();
+PictureList steel_font_pictures();
+PictureList steel_label_pictures();
+PictureList steel_panel_pictures();
 IconList lumo_icons();
 
 // Every registered picture, in catalogue order.
 std::vector<const Picture*> all_pictures();
 const Picture* find_picture(const char* name);
+// The palette size of the picture drawn by `draw` (0 when none is), so a
+// drawing that reduces its own colours names the figure only once, in its
+// table.
+int registered_palette_size(Canvas (*draw)());
 
 // Draws the picture and encodes it in its format. `canvas`, when given,
 // receives the drawing as it went into the file.

@@ -37,6 +37,15 @@ TEST(Pictures, EveryRegisteredPictureRendersToTheFileItPromises) {
   EXPECT_EQ(find_picture("no-such-picture"), nullptr);
 }
 
+Canvas unregistered_drawing() { return make_canvas(1, 1, Rgb{}); }
+
+// A drawing shared by two pictures of different sizes would get the first.
+TEST(Pictures, ADrawingFindsThePaletteSizeItIsRegisteredWith) {
+  for (const Picture* p : all_pictures())
+    EXPECT_EQ(registered_palette_size(p->draw), p->palette_size) << p->name;
+  EXPECT_EQ(registered_palette_size(unregistered_drawing), 0);
+}
+
 Canvas three_colours() {
   Canvas c = make_canvas(3, 1, rgb_hex(0xFF0000));
   set_pixel(c, 1, 0, rgb_hex(0x00FF00));
