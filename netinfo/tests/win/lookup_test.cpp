@@ -59,8 +59,12 @@ TEST_F(LookupTest, ExactMatchFillsTheSongsAndLogsEveryStep)
     EXPECT_EQ(done, std::vector<HANDLE>{worker});
     EXPECT_EQ(titles, std::vector<std::string>{"The Artist / The Disc"});
     EXPECT_EQ(Songs(), kTitles);
-    // Status 5 before each of the three receives of the entry.
-    EXPECT_EQ(statuses, (std::vector<int>{1, 2, 2, 3, 4, 5, 5, 5, 1}));
+    // Status 5 before each receive of the entry: one per part, unless a slow
+    // worker finds two parts waiting at once.
+    ASSERT_GE(statuses.size(), 8u);
+    EXPECT_EQ(std::vector<int>(statuses.begin(), statuses.begin() + 5), (std::vector<int>{1, 2, 2, 3, 4}));
+    EXPECT_EQ(std::vector<int>(statuses.begin() + 5, statuses.end() - 1), std::vector<int>(statuses.size() - 6, 5));
+    EXPECT_EQ(statuses.back(), 1);
 
     const std::vector<std::string> lines = server.Lines();
     ASSERT_EQ(lines.size(), 4u);
