@@ -24,3 +24,4 @@ add_subdirectory(tests/native)
 
 add_subdirectory(tools/artwork)
 add_subdirectory(tools/virtualcd/core)
+add_subdirectory(netinfo/tests/native)
