@@ -154,6 +154,7 @@ void RunCloseSequence(HWND window)
         StopPlay();
     if (g_settings.trayBar)
         RemoveTrayIcon(window, kTrayIconId);
+    EndNetworkLookup();
     PostQuitMessage(0);
 }
 
@@ -192,7 +193,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case MM_MIXM_CONTROL_CHANGE: ReadCdVolume(); return 0;
     case WM_LOOKUP_TITLE: OnLookupTitle(reinterpret_cast<const char *>(lParam)); return 0;
     case WM_LOOKUP_STATUS: DrawNetinfoIcon(int(lParam)); return 0;
-    case WM_LOOKUP_DONE: OnLookupDone(); return 0;
+    case WM_LOOKUP_DONE: OnLookupDone(reinterpret_cast<HANDLE>(lParam)); return 0;
     case kTrayCallbackMessage: OnTrayMessage(wParam, lParam); return 0;
     default: return DefWindowProcA(window, message, wParam, lParam);
     }

@@ -18,13 +18,20 @@
 HANDLE g_lookupWorker = NULL;
 
 // One lookup at a time: the library ends a running one before it starts
-// the next, and an ended lookup reports nothing more.
+// the next, and an ended lookup reports nothing more. The thread handle
+// stays the library's.
 void StartNetworkLookup()
 {
     if (!IsDiscPresent())
         return;
     g_lookupWorker = SeekNetinfo(g_mainWindow, g_songsList, g_cdDevice, g_programDir, g_settings.netinfoLog,
                                  g_language, kVersionText, kBuildNumber, g_settings.proxy);
+}
+
+void EndNetworkLookup()
+{
+    EndNetinfoLookup();
+    g_lookupWorker = NULL;
 }
 
 void OnLookupTitle(const char *title)
@@ -39,9 +46,10 @@ void OnLookupTitle(const char *title)
     SetWindowTextA(g_mainWindow, caption);
 }
 
-void OnLookupDone()
+void OnLookupDone(HANDLE worker)
 {
-    g_lookupWorker = NULL;
+    if (worker == g_lookupWorker)
+        g_lookupWorker = NULL;
     if (g_settings.netinfoStore && g_discKey[0] != '\0')
         WriteNetinfoBase(g_settingsPath, g_discKey, g_discTitle, g_songsList, g_trackCount);
     ShowCurrentTitle();

@@ -5,14 +5,17 @@
 
 #include <windows.h>
 
-const UINT WM_LOOKUP_TITLE = WM_USER + 5;
-const UINT WM_LOOKUP_STATUS = WM_USER + 6;
-const UINT WM_LOOKUP_DONE = WM_USER + 7;
+// The library's exports and the messages its lookup thread sends.
+#include <netinfo.h>
+
 
 extern HANDLE g_lookupWorker;  // the running lookup's thread, or NULL
 
 void StartNetworkLookup();
 void OnLookupTitle(const char *title);
-void OnLookupDone();
+// The lookup thread ended (lParam of its last message: its handle).
+void OnLookupDone(HANDLE worker);
+// Ends a running lookup; it reports nothing more.
+void EndNetworkLookup();
 
 #endif
