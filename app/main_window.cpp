@@ -12,6 +12,8 @@
 #include "../ui/icon_bar.h"
 #include "../ui/mixer.h"
 #include "../ui/skin_painting.h"
+#include "../ui/context_menu.h"
+#include "../ui/tool_tips.h"
 #include "../ui/tray.h"
 #include "child_controls.h"
 #include "commands.h"
@@ -29,7 +31,6 @@ int g_lcdRefreshAllowed = 1;
 namespace {
 
 const UINT_PTR kMainTimer = 1001;
-const UINT kTrayCallbackMessage = WM_APP + 100;
 
 void CreateMainWindowContents(HWND window, const CREATESTRUCTA *creation)
 {
@@ -182,7 +183,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSEMOVE: OnMouseMove(wParam, lParam); return 0;
     case WM_LBUTTONDOWN: OnLeftButtonDown(window, lParam); return 0;
     case WM_LBUTTONUP: OnLeftButtonUp(lParam); return 0;
-    case WM_RBUTTONDOWN: ShowContextMenu(window, lParam); return 0;
+    case WM_RBUTTONDOWN: ShowContextMenu(window, short(LOWORD(lParam)), short(HIWORD(lParam))); return 0;
     case WM_PARENTNOTIFY: OnParentNotify(window, wParam, lParam); return 0;
     case WM_SIZING: ConstrainSizing(reinterpret_cast<RECT *>(lParam)); return TRUE;
     case WM_DEVICECHANGE: HandleVolumeArrival(wParam, lParam); return TRUE;

@@ -209,7 +209,7 @@ void StartPlay()
     g_playState = PLAY_PLAYING;
     g_silentEndTicks = 0;
     ShowCurrentTrack();
-    SetTrayIconState(PLAY_PLAYING);
+    ShowPlayStateInTray(PLAY_PLAYING);
     DrawStatusLabel(g_displayContentMode);
     RepaintPlayAndContentButtons();
 }
@@ -226,14 +226,14 @@ void StopPlay()
         DrawStatusLabel(CONTENT_TITLE);
         RepaintPlayAndContentButtons();
     }
-    SetTrayIconState(PLAY_STOPPED);
+    ShowPlayStateInTray(PLAY_STOPPED);
 }
 
 void PausePlay()
 {
     SendCdCommand("Pause Lumo");
     g_playState = PLAY_PAUSED;
-    SetTrayIconState(PLAY_PAUSED);
+    ShowPlayStateInTray(PLAY_PAUSED);
     RepaintButtons(&g_playButton, 1);
 }
 

@@ -12,6 +12,10 @@
 #define IDR_ACCELERATORS "Accelerateurs"
 #define IDR_MENU "Menu"               // main menu in French
 #define IDR_MENU_ENGLISH "Menu_English"
+#define IDR_DISPLAY_MENU "MenuAffich"       // display submenu of the popup menu, French
+#define IDR_DISPLAY_MENU_ENGLISH "MenuAffiche"
+#define IDI_PLAYING "IconePlay"       // tray icon while playing
+#define IDI_PAUSED "IconePause"       // tray icon while paused
 
 // String ids: French text at n, English at n + IDS_ENGLISH.
 #define IDS_ENGLISH 100
@@ -30,6 +34,41 @@
 #define IDS_STEP_CDROM 30
 #define IDS_STEP_THEME 31
 #define IDS_DRIVE_NOT_CDROM 34     // %c configured drive letter
+// The popup menu's texts.
+#define IDS_POPUP_DISPLAY 89
+#define IDS_POPUP_PLAY 90
+#define IDS_POPUP_PAUSE 91
+#define IDS_POPUP_STOP 92
+#define IDS_POPUP_TRACK_UP 93
+#define IDS_POPUP_TRACK_DOWN 94
+#define IDS_POPUP_QUIT 95
+#define IDS_POPUP_DISC_TITLE 96
+#define IDS_POPUP_TRACK_TITLE 97
+#define IDS_POPUP_TRAY 98
+#define IDS_POPUP_TRACKS 99
+
+// Tool tips of the main window's controls.
+#define IDS_TIP_PLAY 1000
+#define IDS_TIP_STOP 1001
+#define IDS_TIP_TRACK_UP 1002
+#define IDS_TIP_TRACK_DOWN 1003
+#define IDS_TIP_FORWARD 1004
+#define IDS_TIP_BACKWARDS 1005
+#define IDS_TIP_EJECT 1006
+#define IDS_TIP_SHOW_TITLES 1007
+#define IDS_TIP_SHOW_TIME 1008
+#define IDS_TIP_ELAPSED 1009
+#define IDS_TIP_REMAINING 1010
+#define IDS_TIP_FROM_START 1011
+#define IDS_TIP_TO_END 1012
+#define IDS_TIP_NO_REPEAT 1013
+#define IDS_TIP_REPEAT_DISC 1014
+#define IDS_TIP_REPEAT_TRACK 1015
+#define IDS_TIP_RANDOM 1016
+#define IDS_TIP_VOLUME 1017
+#define IDS_TIP_MIXER 1018
+#define IDS_TIP_TIME_BAR 1019
+
 
 // Commands of the main menus, the accelerators and the buttons.
 #define IDM_ABOUT 100

@@ -66,6 +66,8 @@ PictureList steel_font_pictures();
 PictureList steel_label_pictures();
 PictureList steel_panel_pictures();
 IconList lumo_icons();
+PictureList tray_pictures();
+IconList tray_icons();
 
 // Every registered picture, in catalogue order.
 std::vector<const Picture*> all_pictures();

@@ -477,3 +477,6 @@ const IconPicture kIcons[] = {
 
 PictureList lumo_pictures() { return {kPictures, std::size(kPictures)}; }
 IconList lumo_icons() { return {kIcons, std::size(kIcons)}; }
+
+Canvas draw_lumo_icon(int size) { return draw_icon(size); }
+Rgb lumo_icon_key() { return kIconKey; }
