@@ -1,5 +1,5 @@
-// Registration of the "Play" verb for audio CDs. Not written yet: until
-// then nothing is registered.
+// Registration as the shell's "Play" action of audio CDs and of CD audio
+// track files, repeated at every start.
 #ifndef LUMO_SHELL_INTEGRATION_H
 #define LUMO_SHELL_INTEGRATION_H
 
