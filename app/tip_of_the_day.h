@@ -1,4 +1,5 @@
-// The tip of the day dialog. Not written yet: until then it does not open.
+// The tip of the day: one random tip, another on request, and whether the
+// dialog opens by itself at start-up.
 #ifndef LUMO_TIP_OF_THE_DAY_H
 #define LUMO_TIP_OF_THE_DAY_H
 

@@ -16,6 +16,9 @@
 #define IDR_DISPLAY_MENU_ENGLISH "MenuAffiche"
 #define IDI_PLAYING "IconePlay"       // tray icon while playing
 #define IDI_PAUSED "IconePause"       // tray icon while paused
+#define IDD_TIP "Tip"                 // tip of the day, French
+#define IDD_TIP_ENGLISH "TipE"
+#define IDI_TIP_BULB "TIP"            // the tip dialog's icon
 
 // String ids: French text at n, English at n + IDS_ENGLISH.
 #define IDS_ENGLISH 100
@@ -33,6 +36,7 @@
 #define IDS_STEP_VARIABLES 29
 #define IDS_STEP_CDROM 30
 #define IDS_STEP_THEME 31
+#define IDS_DID_YOU_KNOW 22         // heading of the tip of the day
 #define IDS_DRIVE_NOT_CDROM 34     // %c configured drive letter
 // The popup menu's texts.
 #define IDS_POPUP_DISPLAY 89
@@ -46,6 +50,16 @@
 #define IDS_POPUP_TRACK_TITLE 97
 #define IDS_POPUP_TRAY 98
 #define IDS_POPUP_TRACKS 99
+
+// Tips of the day: French 500 to 516 (no 508), English at + IDS_ENGLISH.
+#define IDS_FIRST_DAY_TIP 500
+
+// Controls of the tip of the day.
+#define IDC_TIP_NEXT 1001
+#define IDC_TIP_TEXT 1002
+#define IDC_TIP_HEADING 1003
+#define IDC_TIP_PANEL 1047
+#define IDC_TIP_AT_STARTUP 1060
 
 // Tool tips of the main window's controls.
 #define IDS_TIP_PLAY 1000

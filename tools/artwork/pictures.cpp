@@ -15,11 +15,13 @@ PictureList (*const kGroups[])() = {
     steel_label_pictures,
     steel_panel_pictures,
     tray_pictures,
+    tip_pictures,
 };
 
 IconList (*const kIconGroups[])() = {
     lumo_icons,
     tray_icons,
+    tip_icons,
 };
 
 bool palette_size_fits(const Picture& picture, std::string* error) {

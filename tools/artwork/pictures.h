@@ -68,6 +68,8 @@ PictureList steel_panel_pictures();
 IconList lumo_icons();
 PictureList tray_pictures();
 IconList tray_icons();
+PictureList tip_pictures();
+IconList tip_icons();
 
 // Every registered picture, in catalogue order.
 std::vector<const Picture*> all_pictures();
