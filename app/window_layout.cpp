@@ -155,7 +155,9 @@ void ApplyAlwaysOnTop()
     int width = rect.right - rect.left;
     int height = rect.bottom - rect.top;
     HMENU attached = GetMenu(g_mainWindow);
-    if (g_settings.alwaysOnTop) {
+    // The quick bar stays above other programs' windows: that is where it
+    // is needed, when another program is active.
+    if (g_settings.alwaysOnTop || g_quickBarShrunk) {
         ShowWindow(g_mainWindow, SW_SHOWNA);
         SetWindowPos(g_mainWindow, HWND_TOPMOST, rect.left, rect.top, width, height, SWP_NOACTIVATE | SWP_SHOWWINDOW);
     } else {

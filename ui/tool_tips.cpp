@@ -79,8 +79,11 @@ bool CreateToolTips(HWND window)
     INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&classes);
     g_owner = window;
-    g_toolTipWindow = CreateWindowExA(0, TOOLTIPS_CLASSA, NULL, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, window, NULL, GetModuleHandleA(NULL), NULL);
+    // Not owned by the main window: with an owned popup, Wine cannot make
+    // the main window topmost (always on top, the quick bar). The tools
+    // still name the main window, which gets their notifications.
+    g_toolTipWindow = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, NULL, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, NULL, NULL, GetModuleHandleA(NULL), NULL);
     if (g_toolTipWindow == NULL)
         return false;
     if (!EnumChildWindows(window, AddTool, 0))

@@ -121,26 +121,28 @@ TEST(Tray, APlayerClosedFromTheTrayStartsThere)
     EXPECT_TRUE(WaitForVisible(second, true, 3000));
 }
 
-struct OwnedSearch {
-    HWND owner;
+struct ProcessSearch {
+    DWORD processId;
     const char *className;
     HWND found;
 };
 
-BOOL CALLBACK MatchOwned(HWND window, LPARAM data)
+BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM data)
 {
-    OwnedSearch *search = reinterpret_cast<OwnedSearch *>(data);
-    if (GetWindow(window, GW_OWNER) == search->owner && WindowClass(window) == search->className) {
+    ProcessSearch *search = reinterpret_cast<ProcessSearch *>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && WindowClass(window) == search->className) {
         search->found = window;
         return FALSE;
     }
     return TRUE;
 }
 
-HWND OwnedWindow(const Session &session, HWND owner, const char *className)
+HWND ProcessWindow(const Session &session, const Process &process, const char *className)
 {
-    OwnedSearch search{owner, className, nullptr};
-    EnumDesktopWindows(session.desktop, MatchOwned, LPARAM(&search));
+    ProcessSearch search{process.id, className, nullptr};
+    EnumDesktopWindows(session.desktop, MatchProcessWindow, LPARAM(&search));
     return search.found;
 }
 
@@ -153,7 +155,7 @@ TEST(ToolTips, EveryControlIsATool)
         Process lumo;
         HWND window = nullptr;
         ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, Settings(false, tips), {}, &lumo, &window));
-        HWND toolTips = OwnedWindow(session, window, "tooltips_class32");
+        HWND toolTips = ProcessWindow(session, lumo, "tooltips_class32");
         ASSERT_NE(toolTips, nullptr);
         // 18 buttons, the songs list, the two hidden lists and the two bars.
         EXPECT_EQ(SendToWindow(toolTips, TTM_GETTOOLCOUNT, 0, 0), 23);
