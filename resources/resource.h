@@ -16,6 +16,7 @@
 #define IDR_DISPLAY_MENU_ENGLISH "MenuAffiche"
 #define IDI_PLAYING "IconePlay"       // tray icon while playing
 #define IDI_PAUSED "IconePause"       // tray icon while paused
+#define IDD_ABOUT "AboutBox"         // one template for both languages
 #define IDD_TIP "Tip"                 // tip of the day, French
 #define IDD_TIP_ENGLISH "TipE"
 #define IDI_TIP_BULB "TIP"            // the tip dialog's icon
@@ -37,6 +38,7 @@
 #define IDS_STEP_CDROM 30
 #define IDS_STEP_THEME 31
 #define IDS_DID_YOU_KNOW 22         // heading of the tip of the day
+#define IDS_THANKS 32               // about box: %s the contributors
 #define IDS_DRIVE_NOT_CDROM 34     // %c configured drive letter
 // The popup menu's texts.
 #define IDS_POPUP_DISPLAY 89

@@ -8,10 +8,6 @@ void ShowColourDialog(HWND)
 {
 }
 
-void ShowAboutBox(HWND)
-{
-}
-
 void ShowInternetOptions(HWND)
 {
 }
