@@ -40,6 +40,10 @@
 #define IDS_DID_YOU_KNOW 22         // heading of the tip of the day
 #define IDS_THANKS 32               // about box: %s the contributors
 #define IDS_DRIVE_NOT_CDROM 34     // %c configured drive letter
+#define IDS_SITES_SEARCH_FAILED 35
+#define IDS_QUICK_UPDATE_NEVER 36
+#define IDS_QUICK_UPDATE_LAST 37    // %s the date of the last check
+#define IDS_INTERNET_OPTIONS 38     // the sheet's caption
 // The popup menu's texts.
 #define IDS_POPUP_DISPLAY 89
 #define IDS_POPUP_PLAY 90
@@ -65,6 +69,19 @@
 #define IDC_TIP_LINE 1006
 #define IDC_TIP_PANEL 1047
 #define IDC_TIP_AT_STARTUP 1060
+
+// Internet options: the server page, the QuickUpdate page.
+#define IDC_NET_SERVERS 1043
+#define IDC_NET_PORT 1002
+#define IDC_NET_SEARCH 1001
+#define IDC_NET_STORE 1061
+#define IDC_NET_LOG 1062
+#define IDC_QU_PAGE 1000
+#define IDC_QU_STATUS 1002
+#define IDC_QU_NEVER 1014
+#define IDC_QU_ONCE 1015
+#define IDC_QU_EVERY_TIME 1016
+#define IDC_QU_WHEN_NETINFO 1060
 
 // Tool tips of the main window's controls.
 #define IDS_TIP_PLAY 1000

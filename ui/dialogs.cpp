@@ -8,6 +8,3 @@ void ShowColourDialog(HWND)
 {
 }
 
-void ShowInternetOptions(HWND)
-{
-}

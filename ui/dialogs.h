@@ -1,7 +1,7 @@
 // The option sheets and small dialogs of the menus: options, display
-// colour, about box (ui/about_box.cpp), Internet options. The options, the
-// colour dialog and the Internet options are not written yet: until then
-// opening one does nothing.
+// colour, about box (ui/about_box.cpp), Internet options
+// (ui/internet_options.cpp). The options and the colour dialog are not
+// written yet: until then opening one does nothing.
 #ifndef LUMO_DIALOGS_H
 #define LUMO_DIALOGS_H
 

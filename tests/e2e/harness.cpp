@@ -482,9 +482,14 @@ std::string WindowText(HWND window)
 {
     if (!window)
         return std::string();
-    wchar_t text[1024];
-    int length = GetWindowTextW(window, text, int(sizeof(text) / sizeof(text[0])));
-    return Utf8(text, length);
+    // WM_GETTEXT, not GetWindowText: for another process's window that
+    // reads only the stored caption, not an edit control's contents.
+    wchar_t text[1024] = L"";
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, sizeof(text) / sizeof(text[0]), LPARAM(text), SMTO_NORMAL, kWaitMs,
+                             &length))
+        return std::string();
+    return Utf8(text, int(length));
 }
 
 std::string WindowClass(HWND window)
