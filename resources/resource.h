@@ -27,6 +27,7 @@
 #define IDS_NO_DEFAULT_THEME 16    // theme check at start-up, %s program directory
 #define IDS_THEME_NOT_FOUND 17     // %s theme file, %s program directory
 #define IDS_THEME_NOT_LOADED 18    // %s theme file, %s program directory
+#define IDS_OFFER_MIGRATION 19     // %s the previous installation's directory
 #define IDS_CDROM_DRIVE_ITEM 20    // drive list item: %i number from 0, %c letter
 #define IDS_NO_CDROM_DRIVE 21
 #define IDS_COPYRIGHT 24           // one line on the splash and the about box
@@ -82,6 +83,11 @@
 #define IDC_QU_ONCE 1015
 #define IDC_QU_EVERY_TIME 1016
 #define IDC_QU_WHEN_NETINFO 1060
+
+// The migration's progress dialog.
+#define IDC_MIGRATION_LABEL 1001
+#define IDC_MIGRATION_ITEM 1002
+#define IDC_MIGRATION_PROGRESS 1042
 
 // Tool tips of the main window's controls.
 #define IDS_TIP_PLAY 1000
