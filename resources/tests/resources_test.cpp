@@ -205,6 +205,46 @@ TEST(Splash, TemplateIsABareBorderedPopup)
     DestroyWindow(dialog);
 }
 
+// ------------------------------------------------------- network icons
+
+// Seven icons of 25 x 10 stacked in a 4-bit strip; line art in white and
+// grey on black, which the display colour tints (black stays black).
+TEST(NetinfoIcons, SevenIconsOfTwentyFiveByTenInFourBits)
+{
+    HRSRC found = FindResourceA(Module(), "NetinfoIcons", RT_BITMAP);
+    ASSERT_NE(found, nullptr);
+    BITMAPINFOHEADER header;
+    memcpy(&header, LockResource(LoadResource(Module(), found)), sizeof(header));
+    EXPECT_EQ(header.biWidth, 25);
+    EXPECT_EQ(header.biHeight, 70);
+    EXPECT_EQ(header.biBitCount, 4);
+
+    HBITMAP bitmap = LoadBitmapA(Module(), "NetinfoIcons");
+    ASSERT_NE(bitmap, nullptr);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = 25;
+    bmi.bmiHeader.biHeight = -70;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> pixels(25 * 70);
+    HDC screen = GetDC(NULL);
+    const int rows = GetDIBits(screen, bitmap, 0, 70, pixels.data(), &bmi, DIB_RGB_COLORS);
+    ReleaseDC(NULL, screen);
+    DeleteObject(bitmap);
+    ASSERT_EQ(rows, 70);
+    for (int icon = 0; icon < 7; ++icon) {
+        int white = 0;
+        for (int i = icon * 250; i < (icon + 1) * 250; ++i) {
+            const DWORD p = pixels[size_t(i)] & 0xFFFFFF;
+            ASSERT_TRUE(p == 0 || p == 0x808080 || p == 0xFFFFFF) << "icon " << icon + 1 << " pixel " << i;
+            white += p == 0xFFFFFF;
+        }
+        EXPECT_GT(white, 20) << "icon " << icon + 1 << " is nearly empty";
+    }
+}
+
 // -------------------------------------------------------------------- icon
 
 #pragma pack(push, 2)
