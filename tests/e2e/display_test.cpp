@@ -27,6 +27,28 @@ std::vector<std::string> Labels(HWND window, const LcdArt &art, const Panels &pa
 
 using Words = std::vector<std::string>;
 
+// The welcome text of start-up stays while the drive cannot be opened (its
+// driver here does not load): shown from its first character, the first
+// 18 of its 19.
+TEST(DisplayText, WelcomeUntilTheDriveOpens)
+{
+    Session session;
+    ASSERT_TRUE(OpenSession(&session));
+    ASSERT_TRUE(WriteFileText(session.dir + "vcdaudio.dll", "not a library"));
+    ASSERT_TRUE(WriteFileText(SettingsPath(session), kEnglish));
+    ASSERT_TRUE(SetDrive(session, {kTwelveTrackDisc}));
+    Process lumo = StartLumo(&session, "");
+    HWND window = nullptr;
+    ASSERT_EQ(WaitForEvent(session, lumo, kWaitMs, &window), Event::kMainWindow);
+    LcdArt art = LoadLcdArt(session);
+    Sleep(3 * kTick);
+    Picture frame;
+    ASSERT_TRUE(CaptureClient(window, &frame));
+    EXPECT_EQ(ReadDisplayText(frame, art), "WELCOME TO LUMO 4.");
+    EXPECT_EQ(LitLabels(frame, art), (Words{"Title", "Elapsed"}));
+    EXPECT_EQ(DriveLog(session), std::vector<std::string>()) << "the drive was opened after all";
+}
+
 // The disc title in the title mode, in the default colour with every panel,
 // and in orange with the icon bar and the volume bar hidden (everything 30
 // pixels higher, the grid 27 pixels to the left).
