@@ -6,7 +6,6 @@
 #include "../app/settings.h"
 #include "../discdb/disc_identity.h"
 #include "../engine/play_sequence.h"
-#include "../themes/theme_loader.h"
 #include "gdi_guards.h"
 #include "grid_cells.h"
 #include "skin_drawing.h"
@@ -40,21 +39,12 @@ void DrawGrid(int track)
     GridPlace place = GridPlaceFor(g_settings.showVolume != 0, g_settings.showIcons != 0);
     DrawTintedBitmap(dc.get(), "Grille", place.left, place.top, kGridSide, kGridSide, 0, 0);
     DrawSunkenFrame(dc.get(), place.left + 1, place.top + 1, place.left + kGridSide - 1, place.top + kGridSide - 1);
-
-    // The mask is loaded once for all the played numbers it dims.
-    OwnedObject mask(g_themeModule != NULL ? LoadBitmapA(g_themeModule, "Grise") : NULL);
-    BITMAP maskSize = {};
-    if (mask.get() != NULL)
-        GetObjectA(mask.get(), sizeof(maskSize), &maskSize);
-    MemoryDC maskDC(dc.get());
-    Selection maskBitmap(maskDC.get(), mask.get());
-
     for (int cell = 1; cell <= kGridCells; ++cell) {
         GridCellRect rect = CellRect(cell);
         switch (GridCellLookOf(cell, track, g_trackCount, g_settings.dimPlayedTracks != 0)) {
         case CELL_DIMMED:
-            if (mask.get() != NULL)
-                BitBlt(dc.get(), rect.left, rect.top, maskSize.bmWidth, maskSize.bmHeight, maskDC.get(), 0, 0, SRCAND);
+            // The mask in its own size, ANDed: every other pixel goes black.
+            DrawThemeBitmap(dc.get(), "Grise", rect.left, rect.top, 0, 0, SRCAND);
             break;
         case CELL_BLACK: FillCellBlack(dc.get(), rect); break;
         case CELL_SHOWN: break;

@@ -33,8 +33,13 @@ void DrawTinted(HMODULE module, HDC dc, const char *name, int x, int y, int cx, 
 void DrawThemeBitmap(HDC dc, const char *name, int x, int y, int cx, int cy, DWORD rop)
 {
     OwnedObject bitmap(LoadNamedBitmap(g_themeModule, name));
-    if (bitmap.get() == NULL)
+    BITMAP size;
+    if (bitmap.get() == NULL || GetObjectA(bitmap.get(), sizeof(size), &size) == 0)
         return;
+    if (cx <= 0)
+        cx = size.bmWidth;
+    if (cy <= 0)
+        cy = size.bmHeight;
     MemoryDC source(dc);
     Selection sourceBitmap(source.get(), bitmap.get());
     BitBlt(dc, x, y, cx, cy, source.get(), 0, 0, rop);

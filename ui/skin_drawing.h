@@ -8,7 +8,7 @@
 #include <windows.h>
 
 // Copies cx x cy from the bitmap's origin to (x, y) with the raster
-// operation.
+// operation; a size of 0 takes the bitmap's own.
 void DrawThemeBitmap(HDC dc, const char *name, int x, int y, int cx, int cy, DWORD rop);
 
 // Stretches the whole bitmap onto the rectangle (x, y, cx, cy).
