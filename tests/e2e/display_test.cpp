@@ -27,20 +27,37 @@ std::vector<std::string> Labels(HWND window, const LcdArt &art, const Panels &pa
 
 using Words = std::vector<std::string>;
 
+// A player started for a test, and the display art of its session.
+class DisplayTest : public ::testing::Test {
+protected:
+    void Start(const std::string &settings, const DriveState &drive, uint32_t colour = kDefaultLcdColour)
+    {
+        ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, settings, drive, &lumo, &window));
+        art = LoadLcdArt(session, colour);
+    }
+
+    Session session;
+    Process lumo;
+    HWND window = nullptr;
+    LcdArt art;
+};
+using DisplayText = DisplayTest;
+using StatusLabels = DisplayTest;
+using QuickBarDisplay = DisplayTest;
+using NetinfoIcon = DisplayTest;
+
 // The welcome text of start-up stays while the drive cannot be opened (its
 // driver here does not load): shown from its first character, the first
 // 18 of its 19.
-TEST(DisplayText, WelcomeUntilTheDriveOpens)
+TEST_F(DisplayText, WelcomeUntilTheDriveOpens)
 {
-    Session session;
     ASSERT_TRUE(OpenSession(&session));
     ASSERT_TRUE(WriteFileText(session.dir + "vcdaudio.dll", "not a library"));
     ASSERT_TRUE(WriteFileText(SettingsPath(session), kEnglish));
     ASSERT_TRUE(SetDrive(session, {kTwelveTrackDisc}));
-    Process lumo = StartLumo(&session, "");
-    HWND window = nullptr;
+    lumo = StartLumo(&session, "");
     ASSERT_EQ(WaitForEvent(session, lumo, kWaitMs, &window), Event::kMainWindow);
-    LcdArt art = LoadLcdArt(session);
+    art = LoadLcdArt(session);
     Sleep(3 * kTick);
     Picture frame;
     ASSERT_TRUE(CaptureClient(window, &frame));
@@ -61,17 +78,12 @@ struct ColourCase {
 
 void PrintTo(const ColourCase &c, std::ostream *out) { *out << c.name; }
 
-class DiscTitle : public ::testing::TestWithParam<ColourCase> {};
+class DiscTitle : public DisplayTest, public ::testing::WithParamInterface<ColourCase> {};
 
 TEST_P(DiscTitle, ShowsInTheDisplayColour)
 {
     const ColourCase &c = GetParam();
-    Session session;
-    Process lumo;
-    HWND window = nullptr;
-    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, std::string(kEnglish) + c.settings + kAbbeyRoad,
-                                        {kTwelveTrackDisc}, &lumo, &window));
-    LcdArt art = LoadLcdArt(session, c.colour);
+    ASSERT_NO_FATAL_FAILURE(Start(std::string(kEnglish) + c.settings + kAbbeyRoad, {kTwelveTrackDisc}, c.colour));
     EXPECT_EQ(WaitForDisplayText(window, art, "ABBEY ROAD", 3000, c.panels), "ABBEY ROAD        ");
     Picture frame;
     ASSERT_TRUE(CaptureClient(window, &frame));
@@ -90,13 +102,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Paused in track 7 at 3:05 of its 3:56, on a disc of 46:38: the track and
 // each of the four times, with the start of the track's title after them.
-TEST(DisplayText, TimeModesShowTheTrackAndItsTime)
+TEST_F(DisplayText, TimeModesShowTheTrackAndItsTime)
 {
-    Session session;
-    Process lumo;
-    HWND window = nullptr;
-    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, kEnglish, {kTwelveTrackDisc}, &lumo, &window));
-    LcdArt art = LoadLcdArt(session);
+    ASSERT_NO_FATAL_FAILURE(Start(kEnglish, {kTwelveTrackDisc}));
     Command(window, 117);
     Command(window, 102, 7);
     ASSERT_NE(WaitForLogLine(session, "play from=7:00:00:00 to=8:00:00:00", 3000), -1);
@@ -125,13 +133,9 @@ TEST(DisplayText, TimeModesShowTheTrackAndItsTime)
 // Without a disc the line reads "No Disk", from the first tick on: the
 // request to insert a disc that opening the drive sets is replaced in the
 // same tick, so it is never seen.
-TEST(DisplayText, NoDiskWithoutADiscAndTheTitleOnceOneIsIn)
+TEST_F(DisplayText, NoDiskWithoutADiscAndTheTitleOnceOneIsIn)
 {
-    Session session;
-    Process lumo;
-    HWND window = nullptr;
-    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, std::string(kEnglish) + kAbbeyRoad, {}, &lumo, &window));
-    LcdArt art = LoadLcdArt(session);
+    ASSERT_NO_FATAL_FAILURE(Start(std::string(kEnglish) + kAbbeyRoad, {}));
     EXPECT_EQ(WaitForDisplayText(window, art, "NO DISK", 3000), "NO DISK           ");
     ASSERT_TRUE(SetDrive(session, {kTwelveTrackDisc}));
     EXPECT_EQ(WaitForDisplayText(window, art, "ABBEY ROAD", 5000), "ABBEY ROAD        ");
@@ -142,13 +146,9 @@ TEST(DisplayText, NoDiskWithoutADiscAndTheTitleOnceOneIsIn)
 
 // Each mode lights its word and puts out the one it replaces; the random
 // word comes and goes on its own.
-TEST(StatusLabels, FollowTheModes)
+TEST_F(StatusLabels, FollowTheModes)
 {
-    Session session;
-    Process lumo;
-    HWND window = nullptr;
-    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, kEnglish, {kTwelveTrackDisc}, &lumo, &window));
-    LcdArt art = LoadLcdArt(session);
+    ASSERT_NO_FATAL_FAILURE(Start(kEnglish, {kTwelveTrackDisc}));
     const struct {
         WPARAM command;
         Words lit;
@@ -172,13 +172,9 @@ TEST(StatusLabels, FollowTheModes)
 
 // While the time bar's thumb is dragged the line shows the track and the
 // thumb's time under "Seeking"; a repaint meanwhile keeps both.
-TEST(StatusLabels, SeekingStaysThroughARepaint)
+TEST_F(StatusLabels, SeekingStaysThroughARepaint)
 {
-    Session session;
-    Process lumo;
-    HWND window = nullptr;
-    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, kEnglish, {kTwelveTrackDisc}, &lumo, &window));
-    LcdArt art = LoadLcdArt(session);
+    ASSERT_NO_FATAL_FAILURE(Start(kEnglish, {kTwelveTrackDisc}));
     SendToWindow(window, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 95), 0);
     Picture frame;
     ASSERT_TRUE(CaptureClient(window, &frame));
@@ -198,14 +194,9 @@ TEST(StatusLabels, SeekingStaysThroughARepaint)
 // Shrunk to the quick bar the line sits at the top of the window, and a
 // mode change draws no word over it (with the icon bar hidden the label
 // rows would cross the line).
-TEST(QuickBarDisplay, ShowsTheLineAndNoWords)
+TEST_F(QuickBarDisplay, ShowsTheLineAndNoWords)
 {
-    Session session;
-    Process lumo;
-    HWND window = nullptr;
-    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, std::string(kEnglish) + "Icones=N\r\n" + kAbbeyRoad,
-                                        {kTwelveTrackDisc}, &lumo, &window));
-    LcdArt art = LoadLcdArt(session);
+    ASSERT_NO_FATAL_FAILURE(Start(std::string(kEnglish) + "Icones=N\r\n" + kAbbeyRoad, {kTwelveTrackDisc}));
     const Panels quickBar{false, true, true};
     ASSERT_EQ(WaitForDisplayText(window, art, "ABBEY ROAD", 3000, Panels{false, true, false}), "ABBEY ROAD        ");
     Command(window, 150);
@@ -229,17 +220,12 @@ struct GridCase {
 
 void PrintTo(const GridCase &c, std::ostream *out) { *out << c.name; }
 
-class Grid : public ::testing::TestWithParam<GridCase> {};
+class Grid : public DisplayTest, public ::testing::WithParamInterface<GridCase> {};
 
 TEST_P(Grid, ShowsPlayedAndMissingTracks)
 {
     const GridCase &c = GetParam();
-    Session session;
-    Process lumo;
-    HWND window = nullptr;
-    ASSERT_NO_FATAL_FAILURE(
-        StartPlayer(&session, std::string(kEnglish) + "ClignGrille=N\r\n" + c.settings, {c.disc}, &lumo, &window));
-    LcdArt art = LoadLcdArt(session);
+    ASSERT_NO_FATAL_FAILURE(Start(std::string(kEnglish) + "ClignGrille=N\r\n" + c.settings, {c.disc}));
     if (c.playFrom) {
         Command(window, 102, c.playFrom);
         ASSERT_NE(WaitForLogLine(session, "play from=" + std::to_string(c.playFrom) + ":00:00:00", 3000), -1);
@@ -272,21 +258,17 @@ struct BlinkCase {
 
 void PrintTo(const BlinkCase &c, std::ostream *out) { *out << c.name; }
 
-class GridBlink : public ::testing::TestWithParam<BlinkCase> {};
+class GridBlink : public DisplayTest, public ::testing::WithParamInterface<BlinkCase> {};
 
 TEST_P(GridBlink, StepsOnEachTick)
 {
     const BlinkCase &c = GetParam();
-    Session session;
-    Process lumo;
-    HWND window = nullptr;
-    ASSERT_NO_FATAL_FAILURE(OpenSession(&session));
+    ASSERT_TRUE(OpenSession(&session));
     std::string tracks = "tracks=150";
     for (int i = 1; i < 30; ++i)
         tracks += " " + std::to_string(150 + 7500 * i);
     ASSERT_TRUE(WriteFileText(session.driveDir + "thirty.disc", tracks + "\r\nleadout=225150\r\n"));
-    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, kEnglish, {"thirty.disc"}, &lumo, &window));
-    LcdArt art = LoadLcdArt(session);
+    ASSERT_NO_FATAL_FAILURE(Start(kEnglish, {"thirty.disc"}));
     Command(window, 102, c.track);
     ASSERT_NE(WaitForLogLine(session, "play from=" + std::to_string(c.track) + ":00:00:00", 3000), -1);
 
@@ -315,13 +297,9 @@ INSTANTIATE_TEST_SUITE_P(, GridBlink,
                          CaseName<BlinkCase>);
 
 // The network library reports each stage of a lookup; 0 clears the place.
-TEST(NetinfoIcon, ShowsEachStageAndClears)
+TEST_F(NetinfoIcon, ShowsEachStageAndClears)
 {
-    Session session;
-    Process lumo;
-    HWND window = nullptr;
-    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, kEnglish, {kTwelveTrackDisc}, &lumo, &window));
-    LcdArt art = LoadLcdArt(session);
+    ASSERT_NO_FATAL_FAILURE(Start(kEnglish, {kTwelveTrackDisc}));
     const UINT kLookupStatus = WM_USER + 6;
     for (int icon : {1, 2, 3, 4, 5, 6, 7, 0}) {
         SendToWindow(window, kLookupStatus, 0, icon);

@@ -8,6 +8,38 @@ using namespace e2e;
 
 namespace {
 
+std::string Settings(const char *langage, const char *theme)
+{
+    return std::string("[Affichage]\r\nLangage=") + langage + "\r\nTips=N\r\nToujoursVisible=N\r\nTheme=" + theme +
+           "\r\n";
+}
+
+// Starts lumo in the open session, answers the one message about `theme`
+// (string `message`, titled "Lumo") and waits for the main window.
+void StartPastThemeMessage(Session *session, UINT message, const char *theme, Process *lumo, HWND *window)
+{
+    *lumo = StartLumo(session, "");
+    HWND box = nullptr;
+    Event event = WaitForEvent(*session, *lumo, kWaitMs, &box);
+    ASSERT_EQ(event, Event::kMessageBox) << Describe(event, box);
+    MessageBoxText shown = ReadMessageBox(box);
+    EXPECT_EQ(shown.caption, "Lumo");
+    EXPECT_EQ(shown.text,
+              ReplaceFirst(ReplaceFirst(LumoString(*session, message), "%s", theme), "%s", session->dir));
+    ASSERT_TRUE(ClickOk(box));
+    *window = WaitForMainWindow(*session, *lumo, kWaitMs);
+    ASSERT_NE(*window, nullptr);
+}
+
+// No second message; the theme saved at exit.
+void CloseExpectingTheme(const Session &session, const Process &lumo, HWND window, const char *theme)
+{
+    EXPECT_EQ(FindMessageBox(session, lumo), nullptr);
+    ASSERT_TRUE(CloseMainWindow(window));
+    ASSERT_TRUE(ExitsWith(lumo, 0));
+    EXPECT_EQ(IniValue(SettingsPath(session), "Affichage", "Theme"), theme);
+}
+
 struct MissingCase {
     const char *name;
     const char *langage;
@@ -22,27 +54,14 @@ TEST_P(MissingTheme, SaysSoOnceThenRunsWithTheDefault)
 {
     const MissingCase &c = GetParam();
     Session session;
+    Process lumo;
+    HWND window = nullptr;
     ASSERT_TRUE(OpenSession(&session));
-    ASSERT_TRUE(WriteFileText(SettingsPath(session), std::string("[Affichage]\r\nLangage=") + c.langage +
-                                                         "\r\nTips=N\r\nToujoursVisible=N\r\nTheme=Gone.lth\r\n"));
-    Process lumo = StartLumo(&session, "");
-    HWND box = nullptr;
-    Event event = WaitForEvent(session, lumo, kWaitMs, &box);
-    ASSERT_EQ(event, Event::kMessageBox) << Describe(event, box);
-    MessageBoxText shown = ReadMessageBox(box);
-    EXPECT_EQ(shown.caption, "Lumo");
-    EXPECT_EQ(shown.text, ReplaceFirst(ReplaceFirst(LumoString(session, c.message), "%s", "Gone.lth"), "%s",
-                                       session.dir));
-    ASSERT_TRUE(ClickOk(box));
-
-    HWND window = WaitForMainWindow(session, lumo, kWaitMs);
-    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WriteFileText(SettingsPath(session), Settings(c.langage, "Gone.lth")));
+    ASSERT_NO_FATAL_FAILURE(StartPastThemeMessage(&session, c.message, "Gone.lth", &lumo, &window));
     LcdArt art = LoadLcdArt(session);
     EXPECT_EQ(WaitForDisplayText(window, art, "NO DISK", 3000), "NO DISK           ") << "no theme was loaded";
-    EXPECT_EQ(FindMessageBox(session, lumo), nullptr);
-    ASSERT_TRUE(CloseMainWindow(window));
-    ASSERT_TRUE(ExitsWith(lumo, 0));
-    EXPECT_EQ(IniValue(SettingsPath(session), "Affichage", "Theme"), "Default.lth");
+    CloseExpectingTheme(session, lumo, window, "Default.lth");
 }
 
 INSTANTIATE_TEST_SUITE_P(, MissingTheme,
@@ -52,31 +71,19 @@ INSTANTIATE_TEST_SUITE_P(, MissingTheme,
 TEST(ThemeNotALibrary, SaysSoAndDrawsNoSkin)
 {
     Session session;
+    Process lumo;
+    HWND window = nullptr;
     ASSERT_TRUE(OpenSession(&session));
     ASSERT_TRUE(WriteFileText(session.dir + "Broken.lth", "not a library"));
-    ASSERT_TRUE(WriteFileText(SettingsPath(session),
-                              "[Affichage]\r\nLangage=A\r\nTips=N\r\nToujoursVisible=N\r\nTheme=Broken.lth\r\n"));
-    Process lumo = StartLumo(&session, "");
-    HWND box = nullptr;
-    Event event = WaitForEvent(session, lumo, kWaitMs, &box);
-    ASSERT_EQ(event, Event::kMessageBox) << Describe(event, box);
-    MessageBoxText shown = ReadMessageBox(box);
-    EXPECT_EQ(shown.caption, "Lumo");
-    EXPECT_EQ(shown.text, ReplaceFirst(ReplaceFirst(LumoString(session, 118), "%s", "Broken.lth"), "%s", session.dir));
-    ASSERT_TRUE(ClickOk(box));
-
-    HWND window = WaitForMainWindow(session, lumo, kWaitMs);
-    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WriteFileText(SettingsPath(session), Settings("A", "Broken.lth")));
+    ASSERT_NO_FATAL_FAILURE(StartPastThemeMessage(&session, 118, "Broken.lth", &lumo, &window));
     Sleep(1500);
     LcdArt art = LoadLcdArt(session);
     Picture frame;
     ASSERT_TRUE(CaptureClient(window, &frame));
     EXPECT_EQ(ReadDisplayText(frame, art), std::string(18, '~')) << "a black panel without text";
     EXPECT_EQ(LitLabels(frame, art), std::vector<std::string>());
-    EXPECT_EQ(FindMessageBox(session, lumo), nullptr);
-    ASSERT_TRUE(CloseMainWindow(window));
-    ASSERT_TRUE(ExitsWith(lumo, 0));
-    EXPECT_EQ(IniValue(SettingsPath(session), "Affichage", "Theme"), "Broken.lth");
+    CloseExpectingTheme(session, lumo, window, "Broken.lth");
 }
 
 } // namespace
