@@ -24,8 +24,11 @@ void DrawDisplayText(HDC dc, int x, int y, char *text, size_t size);
 // while the window is shrunk, else on the display panel when it is shown.
 void RefreshDisplay();
 
-// Client coordinates of the text line on the display panel.
+// How far the display panel sits below its place with no icon bar: 30
+// pixels while the icon bar is shown, else 0.
 int DisplayPanelTop();
+// Where the text line starts: on the display panel, or at the top of the
+// quick bar while the window is shrunk.
 POINT DisplayTextOrigin();
 
 #endif
