@@ -130,9 +130,8 @@ TEST_F(DisplayText, TimeModesShowTheTrackAndItsTime)
     }
 }
 
-// Without a disc the line reads "No Disk", from the first tick on: the
-// request to insert a disc that opening the drive sets is replaced in the
-// same tick, so it is never seen.
+// Without a disc the line reads "No Disk": the request to insert a disc,
+// set when the drive opens, gives way to it in the same tick.
 TEST_F(DisplayText, NoDiskWithoutADiscAndTheTitleOnceOneIsIn)
 {
     ASSERT_NO_FATAL_FAILURE(Start(std::string(kEnglish) + kAbbeyRoad, {}));
