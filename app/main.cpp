@@ -86,8 +86,8 @@ int RunMessageLoop(HINSTANCE instance, HWND window)
 
 void Shutdown()
 {
-    ReleaseSharedDrawingObjects();
     ReleaseDisplayObjects();
+    ReleaseSharedDrawingObjects();
     if (g_classBrush)
         DeleteObject(g_classBrush);
     UnloadTheme();

@@ -8,7 +8,7 @@
 #include "../engine/cd_device.h"
 #include "../engine/display_line.h"
 #include "../engine/play_sequence.h"
-#include "../ui/icon_bar.h"
+#include "../ui/netinfo_icon.h"
 #include "child_controls.h"
 #include "main_window.h"
 #include "settings.h"

@@ -6,6 +6,9 @@ set(LUMO_NEUTRAL_SOURCES
   ${CMAKE_SOURCE_DIR}/app/layout_geometry.cpp
   ${CMAKE_SOURCE_DIR}/ui/fold_text.cpp
   ${CMAKE_SOURCE_DIR}/ui/context_menu_plan.cpp
+  ${CMAKE_SOURCE_DIR}/ui/lcd_text.cpp
+  ${CMAKE_SOURCE_DIR}/ui/button_state.cpp
+  ${CMAKE_SOURCE_DIR}/ui/grid_cells.cpp
   ${CMAKE_SOURCE_DIR}/discdb/disc_key.cpp
   ${CMAKE_SOURCE_DIR}/discdb/title_text.cpp
   ${CMAKE_SOURCE_DIR}/engine/time_arithmetic.cpp

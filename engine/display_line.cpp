@@ -31,12 +31,40 @@ std::uint32_t QueryStatus(DWORD item, DWORD flags = 0, DWORD track = 0)
     return std::uint32_t(status.dwReturn);
 }
 
+// The line for the current state; `scroll` moves a long scroll text on by
+// one character first.
+void ComposeLine(bool scroll)
+{
+    // Before the device is open (the welcome text at start-up) there is no
+    // disc to miss yet.
+    if (g_cdDevice != 0 && !IsDiscPresent()) {
+        ComposeNoDiscLine(g_displayText, sizeof(g_displayText));
+        // A disc put back is then taken up as a new one.
+        g_discKey[0] = '\0';
+        EnablePlayerControls(false);
+        if (g_playState != PLAY_STOPPED)
+            StopPlay();
+        return;
+    }
+    if (scroll)
+        RotateScrollText(g_scrollText, VisibleSpan(g_displayContentMode, g_settings.trackTime != 0));
+    DisplayLineInputs inputs;
+    inputs.contentMode = g_displayContentMode;
+    inputs.trackTime = g_settings.trackTime != 0;
+    inputs.track = TrackAt(g_currentPosition);
+    inputs.time = TimeValue();
+    inputs.scrollText = g_scrollText;
+    ComposeDisplayLine(g_displayText, sizeof(g_displayText), inputs);
+}
+
 } // namespace
 
 void SetScrollText(const char *text)
 {
     MakeScrollText(g_scrollText, sizeof(g_scrollText), text, g_settings.separator);
-    ComposeDisplayText();
+    // A new text is first shown from its first character; the timer's
+    // compositions then scroll it.
+    ComposeLine(false);
 }
 
 void CopyCurrentTitle(char *buffer, size_t size)
@@ -66,25 +94,7 @@ void ShowCurrentTitle()
 
 void ComposeDisplayText()
 {
-    // Before the device is open (the welcome text at start-up) there is no
-    // disc to miss yet.
-    if (g_cdDevice != 0 && !IsDiscPresent()) {
-        ComposeNoDiscLine(g_displayText, sizeof(g_displayText));
-        // A disc put back is then taken up as a new one.
-        g_discKey[0] = '\0';
-        EnablePlayerControls(false);
-        if (g_playState != PLAY_STOPPED)
-            StopPlay();
-        return;
-    }
-    RotateScrollText(g_scrollText, VisibleSpan(g_displayContentMode, g_settings.trackTime != 0));
-    DisplayLineInputs inputs;
-    inputs.contentMode = g_displayContentMode;
-    inputs.trackTime = g_settings.trackTime != 0;
-    inputs.track = TrackAt(g_currentPosition);
-    inputs.time = TimeValue();
-    inputs.scrollText = g_scrollText;
-    ComposeDisplayLine(g_displayText, sizeof(g_displayText), inputs);
+    ComposeLine(true);
 }
 
 std::uint32_t TimeValue()

@@ -17,7 +17,7 @@
 #include "../discdb/disc_titles.h"
 #include "../resources/resource.h"
 #include "../ui/display_refresh.h"
-#include "../ui/icon_bar.h"
+#include "../ui/grid.h"
 #include "../ui/skin_painting.h"
 #include "../ui/tray.h"
 #include "cd_device.h"

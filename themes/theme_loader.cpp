@@ -1,5 +1,7 @@
 #include "theme_loader.h"
 
+#include <shellapi.h>
+
 #include <cstdio>
 
 #include "../app/main_window.h"
@@ -12,6 +14,7 @@ HMODULE g_themeModule = NULL;
 namespace {
 
 const size_t kThemeNameSize = sizeof(g_settings.theme);
+const char kThemesWebPage[] = "https://lumo.example.org/themes/";
 
 bool CanOpenForReading(const char *path)
 {
@@ -81,4 +84,15 @@ void UnloadTheme()
     if (g_themeModule != NULL)
         FreeLibrary(g_themeModule);
     g_themeModule = NULL;
+}
+
+void OpenThemesWebPage(HWND owner)
+{
+    // ShellExecute reports success with a value above 32.
+    INT_PTR result = reinterpret_cast<INT_PTR>(ShellExecuteA(owner, "open", kThemesWebPage, NULL, NULL, SW_SHOWNORMAL));
+    if (result > 32)
+        return;
+    char text[512];
+    snprintf(text, sizeof(text), "Sorry, I can't open the URL:\n%s.", kThemesWebPage);
+    MessageBoxA(owner, text, "Lumo", MB_OK | MB_ICONINFORMATION);
 }

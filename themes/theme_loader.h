@@ -12,5 +12,8 @@ bool CheckDefaultTheme(HWND owner);
 // into the buffer (of the settings' 256 characters).
 void LoadTheme(char *name);
 void UnloadTheme();
+// Opens the web page about display themes in the user's browser; says so
+// when the shell cannot.
+void OpenThemesWebPage(HWND owner);
 
 #endif

@@ -112,6 +112,30 @@ TEST(Strings, AreFoundWhateverTheUserLanguage)
     SetThreadLocale(locale);
 }
 
+// The pixels of a bitmap of `width` x `height` as Windows decodes it, top
+// row first; empty when it cannot be read.
+std::vector<DWORD> BitmapPixels(const char *name, int width, int height)
+{
+    HBITMAP bitmap = LoadBitmapA(Module(), name);
+    if (bitmap == nullptr)
+        return {};
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = width;
+    bmi.bmiHeader.biHeight = -height;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    std::vector<DWORD> pixels(size_t(width) * size_t(height));
+    HDC screen = GetDC(NULL);
+    const int rows = GetDIBits(screen, bitmap, 0, UINT(height), pixels.data(), &bmi, DIB_RGB_COLORS);
+    ReleaseDC(NULL, screen);
+    DeleteObject(bitmap);
+    if (rows != height)
+        pixels.clear();
+    return pixels;
+}
+
 // ------------------------------------------------------------------ splash
 
 TEST(Splash, PictureIs400By200)
@@ -130,21 +154,8 @@ TEST(Splash, PictureIs400By200)
 // behind the one and dark behind the other, across the whole width.
 TEST(Splash, PictureIsCalmWhereTheTextsGo)
 {
-    HBITMAP bitmap = LoadBitmapA(Module(), IDB_SPLASH);
-    ASSERT_NE(bitmap, nullptr);
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = 400;
-    bmi.bmiHeader.biHeight = -200;  // top row first
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    std::vector<DWORD> pixels(400 * 200);
-    HDC screen = GetDC(NULL);
-    const int rows = GetDIBits(screen, bitmap, 0, 200, pixels.data(), &bmi, DIB_RGB_COLORS);
-    ReleaseDC(NULL, screen);
-    DeleteObject(bitmap);
-    ASSERT_EQ(rows, 200);
+    std::vector<DWORD> pixels = BitmapPixels(IDB_SPLASH, 400, 200);
+    ASSERT_EQ(pixels.size(), 400u * 200u);
 
     for (int y = 134; y < 162; ++y)
         for (int x = 0; x < 400; ++x)
@@ -203,6 +214,33 @@ TEST(Splash, TemplateIsABareBorderedPopup)
     GetWindowRect(dialog, &frame);
     EXPECT_LE(frame.bottom - frame.top - client.bottom, 4) << "a thin border, no caption";
     DestroyWindow(dialog);
+}
+
+// ------------------------------------------------------- network icons
+
+// Seven icons of 25 x 10 stacked in a 4-bit strip; line art in white and
+// grey on black, which the display colour tints (black stays black).
+TEST(NetinfoIcons, SevenIconsOfTwentyFiveByTenInFourBits)
+{
+    HRSRC found = FindResourceA(Module(), "NetinfoIcons", RT_BITMAP);
+    ASSERT_NE(found, nullptr);
+    BITMAPINFOHEADER header;
+    memcpy(&header, LockResource(LoadResource(Module(), found)), sizeof(header));
+    EXPECT_EQ(header.biWidth, 25);
+    EXPECT_EQ(header.biHeight, 70);
+    EXPECT_EQ(header.biBitCount, 4);
+
+    std::vector<DWORD> pixels = BitmapPixels("NetinfoIcons", 25, 70);
+    ASSERT_EQ(pixels.size(), 25u * 70u);
+    for (int icon = 0; icon < 7; ++icon) {
+        int white = 0;
+        for (int i = icon * 250; i < (icon + 1) * 250; ++i) {
+            const DWORD p = pixels[size_t(i)] & 0xFFFFFF;
+            ASSERT_TRUE(p == 0 || p == 0x808080 || p == 0xFFFFFF) << "icon " << icon + 1 << " pixel " << i;
+            white += p == 0xFFFFFF;
+        }
+        EXPECT_GT(white, 20) << "icon " << icon + 1 << " is nearly empty";
+    }
 }
 
 // -------------------------------------------------------------------- icon

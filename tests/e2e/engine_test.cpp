@@ -197,11 +197,11 @@ TEST(DiscRemoval, StopsAtTheNextTickAndTakesTheDiscUpWhenBack)
     size_t before = DriveLog(session).size();
     ASSERT_TRUE(SetDrive(session, {}));
     EXPECT_NE(WaitForLogLine(session, "stop", 3000, before), -1);
-    EXPECT_TRUE(WaitForCaption(window, "Lumo", 3000));
+    EXPECT_TRUE(WaitForCaption(window, "Lumo", 8000));
     size_t removed = DriveLog(session).size();
     ASSERT_TRUE(SetDrive(session, {kTwelveTrackDisc}));
     EXPECT_NE(WaitForLogLine(session, "status item=number_of_tracks", 3000, removed), -1);
-    EXPECT_TRUE(WaitForCaption(window, "Lumo - Untitled", 3000));
+    EXPECT_TRUE(WaitForCaption(window, "Lumo - Untitled", 8000));
 }
 
 struct StoredTitleCase {
@@ -223,7 +223,7 @@ TEST_P(StoredTitles, NameTheDiscAndItsTracks)
     HWND window = nullptr;
     std::string settings = std::string(kEnglish) + "[" + kTwelveTrackKey + "]\r\n" + c.section;
     ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, settings, {kTwelveTrackDisc}, &lumo, &window));
-    EXPECT_TRUE(WaitForCaption(window, c.caption, 3000)) << WindowText(window);
+    EXPECT_TRUE(WaitForCaption(window, c.caption, 8000)) << WindowText(window);
     std::vector<std::string> songs = ListLines(SongsList(window));
     ASSERT_EQ(songs.size(), 12u);
     EXPECT_EQ(songs[1], "Track 2");
@@ -233,9 +233,9 @@ TEST_P(StoredTitles, NameTheDiscAndItsTracks)
     // looked up again, a titled one is not.
     size_t before = DriveLog(session).size();
     ASSERT_TRUE(SetDrive(session, {}));
-    ASSERT_TRUE(WaitForCaption(window, "Lumo", 3000));
+    ASSERT_TRUE(WaitForCaption(window, "Lumo", 8000));
     ASSERT_TRUE(SetDrive(session, {kTwelveTrackDisc}));
-    ASSERT_TRUE(WaitForCaption(window, c.caption, 3000));
+    ASSERT_TRUE(WaitForCaption(window, c.caption, 8000));
     EXPECT_EQ(LinesSince(session, before, "info identity").size(), c.importTried ? 1u : 0u);
 }
 
@@ -255,7 +255,7 @@ TEST(StoredTrackTitles, FillTheSongsList)
     std::string settings = std::string(kEnglish) + "[" + kTwelveTrackKey +
                            "]\r\nTitle=Abbey Road\r\nTrack1=Come Together\r\nTrack3=Something\r\n";
     ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, settings, {kTwelveTrackDisc}, &lumo, &window));
-    ASSERT_TRUE(WaitForCaption(window, "Lumo - Abbey Road", 3000));
+    ASSERT_TRUE(WaitForCaption(window, "Lumo - Abbey Road", 8000));
     std::vector<std::string> songs = ListLines(SongsList(window));
     ASSERT_EQ(songs.size(), 12u);
     EXPECT_EQ(songs[0], "Come Together");

@@ -546,6 +546,25 @@ LRESULT SendToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 
 namespace {
 
+struct ChildSearch {
+    HWND parent;
+    const char *className;
+    POINT corner;
+    HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND child, LPARAM data)
+{
+    ChildSearch *search = reinterpret_cast<ChildSearch *>(data);
+    RECT rect = WindowRect(child);
+    MapWindowPoints(nullptr, search->parent, reinterpret_cast<POINT *>(&rect), 2);
+    if (WindowClass(child) == search->className && rect.left == search->corner.x && rect.top == search->corner.y) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 BOOL CALLBACK MatchVisibleListBox(HWND child, LPARAM data)
 {
     if (WindowClass(child) == "ListBox" && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0) {
@@ -556,6 +575,13 @@ BOOL CALLBACK MatchVisibleListBox(HWND child, LPARAM data)
 }
 
 }  // namespace
+
+HWND ChildAt(HWND window, const char *className, int x, int y)
+{
+    ChildSearch search{window, className, {x, y}, nullptr};
+    EnumChildWindows(window, MatchChild, LPARAM(&search));
+    return search.found;
+}
 
 HWND SongsList(HWND mainWindow)
 {

@@ -134,6 +134,10 @@ std::string WindowClass(HWND window);
 RECT WindowRect(HWND window);
 LRESULT SendToWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// A child of `window` whose class is `className` and whose top-left corner
+// sits at the client point (x, y), or null.
+HWND ChildAt(HWND window, const char *className, int x, int y);
+
 // The main window's songs list (its one visible list box), or null.
 HWND SongsList(HWND mainWindow);
 // The lines of a list box of another process.

@@ -18,34 +18,6 @@ int CaptionAndMenu()
 int Width(const RECT &rect) { return rect.right - rect.left; }
 int Height(const RECT &rect) { return rect.bottom - rect.top; }
 
-struct ChildSearch {
-    HWND parent;
-    const char *className;
-    POINT corner;
-    HWND found;
-};
-
-BOOL CALLBACK MatchChild(HWND child, LPARAM data)
-{
-    ChildSearch *search = reinterpret_cast<ChildSearch *>(data);
-    RECT rect = WindowRect(child);
-    MapWindowPoints(nullptr, search->parent, reinterpret_cast<POINT *>(&rect), 2);
-    if (WindowClass(child) == search->className && rect.left == search->corner.x && rect.top == search->corner.y) {
-        search->found = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A child of `window` whose class is `className` and whose top-left corner
-// sits at the client point (x, y), or null.
-HWND ChildAt(HWND window, const char *className, int x, int y)
-{
-    ChildSearch search{window, className, {x, y}, nullptr};
-    EnumChildWindows(window, MatchChild, LPARAM(&search));
-    return search.found;
-}
-
 bool IsShown(HWND child)
 {
     return child != nullptr && (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) != 0;

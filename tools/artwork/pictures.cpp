@@ -9,6 +9,7 @@ namespace {
 PictureList (*const kGroups[])() = {
     testcard_pictures,
     lumo_pictures,
+    netinfo_icon_pictures,
     steel_button_pictures,
     steel_icon_pictures,
     steel_font_pictures,

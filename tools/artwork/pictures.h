@@ -60,6 +60,7 @@ struct IconList {
 
 PictureList testcard_pictures();
 PictureList lumo_pictures();
+PictureList netinfo_icon_pictures();
 PictureList steel_button_pictures();
 PictureList steel_icon_pictures();
 PictureList steel_font_pictures();
