@@ -167,24 +167,50 @@ std::string SolidBmp(int width, int height, int bits, uint32_t rgb)
     return bytes;
 }
 
+namespace {
+
+// Wine's GDI handle table, named by the PEB: 24-byte entries whose first 8
+// bytes point at a live object, bytes 12-13 hold the handle's upper half
+// and byte 14 the type (1 DC, 8 palette, 10 font, 16 brush or pen).
+const unsigned char *WineGdiTable()
+{
+    const char *peb = reinterpret_cast<const char *>(NtCurrentTeb()->ProcessEnvironmentBlock);
+    return *reinterpret_cast<const unsigned char *const *>(peb + (sizeof(void *) == 8 ? 0xF8 : 0x94));
+}
+
+// Calls `visit` with the handle and type of every live entry.
+template <typename Visit> void ForEachGdiEntry(Visit visit)
+{
+    const unsigned char *table = WineGdiTable();
+    if (!table)
+        return;
+    for (size_t index = 0; index < 0x10000; ++index) {
+        const unsigned char *at = table + index * 24;
+        ULONGLONG object = 0;
+        memcpy(&object, at, sizeof(object));
+        if (object == 0)
+            continue;
+        const ULONG_PTR handle = index | ULONG_PTR(at[12] | at[13] << 8) << 16;
+        visit(reinterpret_cast<HGDIOBJ>(handle), at[14]);
+    }
+}
+
+} // namespace
+
 DWORD DrawingObjectCount()
 {
     if (DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
         return count;
-    // The PEB names the table: 24-byte entries whose first 8 bytes point at
-    // a live object and whose byte 14 is its type: 8 palette, 10 font, 16
-    // brush or pen.
-    const char *peb = reinterpret_cast<const char *>(NtCurrentTeb()->ProcessEnvironmentBlock);
-    const unsigned char *table =
-        *reinterpret_cast<const unsigned char *const *>(peb + (sizeof(void *) == 8 ? 0xF8 : 0x94));
-    if (!table)
-        return 0;
-    DWORD live = 0;
-    for (size_t entry = 0; entry < 0x10000; ++entry) {
-        const unsigned char *at = table + entry * 24;
-        ULONGLONG object = 0;
-        memcpy(&object, at, sizeof(object));
-        live += object != 0 && (at[14] == 8 || at[14] == 10 || at[14] == 16);
-    }
-    return live;
+    DWORD count = 0;
+    ForEachGdiEntry([&](HGDIOBJ, unsigned char type) { count += type == 8 || type == 10 || type == 16; });
+    return count;
+}
+
+DWORD PrinterContextCount()
+{
+    DWORD count = 0;
+    ForEachGdiEntry([&](HGDIOBJ object, unsigned char type) {
+        count += type == 1 && GetDeviceCaps(static_cast<HDC>(object), TECHNOLOGY) == DT_RASPRINTER;
+    });
+    return count;
 }

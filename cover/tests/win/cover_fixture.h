@@ -71,3 +71,6 @@ std::string SolidBmp(int width, int height, int bits, uint32_t rgb);
 // handle table, leaving out the DCs, regions and bitmaps Wine keeps for
 // windows as it pleases. Elsewhere: every GDI object.
 DWORD DrawingObjectCount();
+// Printer device contexts alive in this process (read from Wine's GDI
+// handle table; 0 where there is none to read).
+DWORD PrinterContextCount();
