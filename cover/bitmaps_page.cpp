@@ -69,26 +69,12 @@ void StorePictures(HWND page)
         StorePicture(page, line);
         g_coverOptions.*line.stretchOption = IsDlgButtonChecked(page, line.stretch) == BST_CHECKED;
     }
-    AcceptApply(page);
 }
 
 } // namespace
 
 INT_PTR CALLBACK BitmapsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        OpenBitmapsPage(page);
-        return TRUE;
-    case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED)
-            PressPictureButton(page, LOWORD(wParam));
-        return TRUE;
-    case WM_NOTIFY:
-        if (!IsApplyNotice(lParam))
-            return FALSE;
-        StorePictures(page);
-        return TRUE;
-    }
-    return FALSE;
+    static const OptionsPage handlers = {OpenBitmapsPage, PressPictureButton, StorePictures};
+    return HandlePageMessage(handlers, page, message, wParam, lParam);
 }

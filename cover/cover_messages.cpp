@@ -18,11 +18,8 @@ void ShowPictureFault(HWND owner, const char *path, PictureFault fault)
     char format[256], reason[256], text[1024];
     LoadCoverString(IDS_PICTURE_REFUSED, format, sizeof(format));
     LoadCoverString(IDS_PICTURE_FAULT_BASE + UINT(fault), reason, sizeof(reason));
-    // The format is our own string table's "%s ... %s".
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    // The format is the library's own string: the path, then the reason.
     snprintf(text, sizeof(text), format, path, reason);
-#pragma GCC diagnostic pop
     MessageBoxA(owner, text, "Lumo", MB_OK | MB_ICONERROR);
 }
 

@@ -28,22 +28,12 @@ void StoreCoverOptions(HWND page)
 {
     for (const ShowLine &line : kShowLines)
         g_coverOptions.*line.option = IsDlgButtonChecked(page, line.checkBox) == BST_CHECKED;
-    AcceptApply(page);
 }
 
 } // namespace
 
-INT_PTR CALLBACK CoverOptionsPageProc(HWND page, UINT message, WPARAM, LPARAM lParam)
+INT_PTR CALLBACK CoverOptionsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        OpenCoverOptionsPage(page);
-        return TRUE;
-    case WM_NOTIFY:
-        if (!IsApplyNotice(lParam))
-            return FALSE;
-        StoreCoverOptions(page);
-        return TRUE;
-    }
-    return FALSE;
+    static const OptionsPage handlers = {OpenCoverOptionsPage, nullptr, StoreCoverOptions};
+    return HandlePageMessage(handlers, page, message, wParam, lParam);
 }

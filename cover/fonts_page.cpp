@@ -40,30 +40,16 @@ void ChangeFont(HWND page, int button)
     }
 }
 
-void StoreFonts(HWND page)
+void StoreFonts(HWND)
 {
     for (int i = 0; i < kFontLineCount; ++i)
         g_coverOptions.*kFontLines[i].font = g_workingFonts[i];
-    AcceptApply(page);
 }
 
 } // namespace
 
 INT_PTR CALLBACK FontsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_INITDIALOG:
-        OpenFontsPage(page);
-        return TRUE;
-    case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED)
-            ChangeFont(page, LOWORD(wParam));
-        return TRUE;
-    case WM_NOTIFY:
-        if (!IsApplyNotice(lParam))
-            return FALSE;
-        StoreFonts(page);
-        return TRUE;
-    }
-    return FALSE;
+    static const OptionsPage handlers = {OpenFontsPage, ChangeFont, StoreFonts};
+    return HandlePageMessage(handlers, page, message, wParam, lParam);
 }

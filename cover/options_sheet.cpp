@@ -38,12 +38,22 @@ void ShowOptionsSheet(HWND owner)
     PropertySheetA(&sheet);
 }
 
-bool IsApplyNotice(LPARAM lParam)
+INT_PTR HandlePageMessage(const OptionsPage &handlers, HWND page, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return reinterpret_cast<const NMHDR *>(lParam)->code == UINT(PSN_APPLY);
-}
-
-void AcceptApply(HWND page)
-{
-    SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);
+    switch (message) {
+    case WM_INITDIALOG:
+        handlers.open(page);
+        return TRUE;
+    case WM_COMMAND:
+        if (handlers.press && HIWORD(wParam) == BN_CLICKED)
+            handlers.press(page, LOWORD(wParam));
+        return TRUE;
+    case WM_NOTIFY:
+        if (reinterpret_cast<const NMHDR *>(lParam)->code != UINT(PSN_APPLY))
+            return FALSE;
+        handlers.store(page);
+        SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);
+        return TRUE;
+    }
+    return FALSE;
 }

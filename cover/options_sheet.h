@@ -11,9 +11,14 @@ INT_PTR CALLBACK FontsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
 INT_PTR CALLBACK BitmapsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK CoverOptionsPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 
-// True for the notice a page gets when the sheet closes with OK.
-bool IsApplyNotice(LPARAM lParam);
-// Tells the sheet the page accepted its edits.
-void AcceptApply(HWND page);
+// What a page does: fill its controls when it opens, answer a button,
+// and store its edits when the sheet closes with OK.
+struct OptionsPage {
+    void (*open)(HWND page);
+    void (*press)(HWND page, int button);  // null: the page has no button of its own
+    void (*store)(HWND page);
+};
+// Turns a page's message into the one call of `handlers` it asks for.
+INT_PTR HandlePageMessage(const OptionsPage &handlers, HWND page, UINT message, WPARAM wParam, LPARAM lParam);
 
 #endif
