@@ -14,10 +14,12 @@ PictureList (*const kGroups[])() = {
     steel_font_pictures,
     steel_label_pictures,
     steel_panel_pictures,
+    track_icon_pictures,
 };
 
 IconList (*const kIconGroups[])() = {
     lumo_icons,
+    track_icon_icons,
 };
 
 bool palette_size_fits(const Picture& picture, std::string* error) {

@@ -65,7 +65,9 @@ PictureList steel_icon_pictures();
 PictureList steel_font_pictures();
 PictureList steel_label_pictures();
 PictureList steel_panel_pictures();
+PictureList track_icon_pictures();
 IconList lumo_icons();
+IconList track_icon_icons();
 
 // Every registered picture, in catalogue order.
 std::vector<const Picture*> all_pictures();
