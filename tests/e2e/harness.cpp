@@ -470,7 +470,38 @@ bool ClickOk(HWND dialog)
 {
     if (!PostMessageW(dialog, WM_COMMAND, IDOK, 0))
         return false;
-    return WaitFor(kWaitMs, [&] { return IsWindow(dialog) ? nullptr : HWND_MESSAGE; }) != nullptr;
+    return WaitUntilClosed(dialog);
+}
+
+HWND OpenDialog(const Session &session, const Process &process, HWND mainWindow, WPARAM command)
+{
+    if (!PostMessageW(mainWindow, WM_COMMAND, command, 0))
+        return nullptr;
+    return WaitForDialog(session, process, kWaitMs);
+}
+
+void PressButton(HWND dialog, int id)
+{
+    SendToWindow(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dialog, id)));
+}
+
+bool WaitUntilClosed(HWND window, DWORD ms)
+{
+    return WaitFor(ms, [&] { return IsWindow(window) ? nullptr : HWND_MESSAGE; }) != nullptr;
+}
+
+std::string ControlText(HWND control)
+{
+    wchar_t text[1024] = L"";
+    LRESULT length = SendToWindow(control, WM_GETTEXT, sizeof(text) / sizeof(text[0]), LPARAM(text));
+    return Utf8(text, int(length));
+}
+
+void SetText(HWND window, const std::string &text)
+{
+    wchar_t wide[1024] = L"";
+    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide, int(sizeof(wide) / sizeof(wide[0])));
+    SendToWindow(window, WM_SETTEXT, 0, LPARAM(wide));
 }
 
 bool CloseMainWindow(HWND window)
