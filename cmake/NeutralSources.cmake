@@ -5,6 +5,7 @@ set(LUMO_NEUTRAL_SOURCES
   ${CMAKE_SOURCE_DIR}/app/text_values.cpp
   ${CMAKE_SOURCE_DIR}/app/layout_geometry.cpp
   ${CMAKE_SOURCE_DIR}/ui/fold_text.cpp
+  ${CMAKE_SOURCE_DIR}/discdb/button_face_state.cpp
   ${CMAKE_SOURCE_DIR}/discdb/disc_key.cpp
   ${CMAKE_SOURCE_DIR}/discdb/title_text.cpp
   ${CMAKE_SOURCE_DIR}/engine/time_arithmetic.cpp

@@ -27,6 +27,8 @@
 
 // Controls of the program editor.
 #define IDC_CLEAR_ALL 1001
+#define IDC_DISC_TRACKS_LABEL 1004
+#define IDC_PROGRAM_STEPS_LABEL 1005
 #define IDC_DISC_TRACKS 1006       // list view of the disc's tracks
 #define IDC_PROGRAM_STEPS 1007     // list box of the program
 #define IDC_CLEAR_STEP 1011

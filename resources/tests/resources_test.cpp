@@ -479,9 +479,8 @@ TEST(Menus, EnglishMainMenuHoldsEveryPopupAndItem) { ExpectMenu(kEnglish); }
 
 namespace {
 
-// A control as the dialog code expects it: id, window class, text (the
-// static texts carry no id of their own and are found by their text), and
-// the style bits that matter.
+// A control as the dialog code expects it: id, window class, text, and the
+// style bits that matter.
 struct Control {
     int id;
     const char *windowClass;
@@ -526,9 +525,9 @@ std::vector<Template> Templates()
                               {1003, "Button", "", BS_GROUPBOX, true, true},
                               {1002, "Static", "", 0, false, true}}});
         templates.push_back({_strdup(("Prog" + suffix).c_str()), l.program,
-                             {{-1, "Static", l.discTracks, 0, true, true},
+                             {{1004, "Static", l.discTracks, 0, true, true},
                               {1006, "SysListView32", "", LVS_SMALLICON | LVS_SINGLESEL, true, true},
-                              {-1, "Static", l.yourProgram, 0, true, true},
+                              {1005, "Static", l.yourProgram, 0, true, true},
                               {1007, "ListBox", "", LBS_NOTIFY, true, true},
                               {1, "Button", "OK", kDefault, true, true},
                               {2, "Button", l.cancel, 0, true, true},
@@ -550,8 +549,7 @@ BOOL CALLBACK FindByText(HWND child, LPARAM data)
     Found *found = reinterpret_cast<Found *>(data);
     wchar_t text[256] = {0};
     GetWindowTextW(child, text, 256);
-    // A DIALOG template keeps 16-bit ids: -1 reads back as 65535.
-    if (WORD(GetDlgCtrlID(child)) == WORD(found->control->id) && Widen1252(found->control->text) == text) {
+    if (GetDlgCtrlID(child) == found->control->id && Widen1252(found->control->text) == text) {
         found->window = child;
         return FALSE;
     }

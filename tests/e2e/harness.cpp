@@ -477,7 +477,11 @@ HWND OpenDialog(const Session &session, const Process &process, HWND mainWindow,
 {
     if (!PostMessageW(mainWindow, WM_COMMAND, command, 0))
         return nullptr;
-    return WaitForDialog(session, process, kWaitMs);
+    // A modal dialog is shown once its controls are made and initialised.
+    return WaitFor(kWaitMs, [&]() -> HWND {
+        HWND dialog = FindDialog(session, process);
+        return IsShown(dialog) ? dialog : nullptr;
+    });
 }
 
 void PressButton(HWND dialog, int id)

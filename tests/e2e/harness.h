@@ -29,6 +29,8 @@ enum Deliverable : unsigned {
 // Disc files the virtual drive's folder always holds.
 constexpr char kFreedbDisc[] = "freedb.disc";      // 11 tracks
 constexpr char kTwelveTrackDisc[] = "twelve.disc";  // 12 tracks
+// Its disc key, the section of its titles and program: 12 tracks, 46:38, from 0:02.
+constexpr char kTwelveTrackDiscKey[] = ";4638/1";
 
 struct Process {
     HANDLE handle = nullptr;
@@ -128,8 +130,8 @@ bool ClickOk(HWND dialog);
 bool CloseMainWindow(HWND window);  // posts WM_CLOSE, as the close box does
 
 // Dialogs of the player opened by a command of the main window. The command
-// is posted (a modal dialog does not return until it closes); null when no
-// dialog came.
+// is posted (a modal dialog does not return until it closes); the dialog
+// once shown, ready to use, or null when none came.
 HWND OpenDialog(const Session &session, const Process &process, HWND mainWindow, WPARAM command);
 // Sends the click of button `id` to its dialog and returns once handled.
 // A button that opens a message box must be posted instead.

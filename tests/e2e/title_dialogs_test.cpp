@@ -8,7 +8,6 @@ using namespace e2e;
 namespace {
 
 constexpr char kEnglish[] = "[Affichage]\r\nLangage=A\r\nTips=N\r\nToujoursVisible=N\r\nNetinfo=N\r\n";
-constexpr char kTwelveTrackKey[] = ";4638/1";  // 12 tracks, 46:38, from 0:02
 
 constexpr int kEdit = 1000;
 constexpr int kPrevious = 1001;
@@ -58,7 +57,7 @@ TEST_P(DiscTitle, IsStoredAndShownOnOk)
     PressButton(dialog, c.button);
     ASSERT_TRUE(WaitUntilClosed(dialog));
     EXPECT_EQ(WindowText(window), c.caption);
-    EXPECT_EQ(IniValue(SettingsPath(session), kTwelveTrackKey, "Title"), c.stored);
+    EXPECT_EQ(IniValue(SettingsPath(session), kTwelveTrackDiscKey, "Title"), c.stored);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -77,7 +76,7 @@ TEST(TrackTitles, WalkTheTracksAndStoreThemOnClose)
     Session session;
     Process lumo;
     HWND window = nullptr;
-    std::string settings = std::string(kEnglish) + "[" + kTwelveTrackKey +
+    std::string settings = std::string(kEnglish) + "[" + kTwelveTrackDiscKey +
                            "]\r\nTitle=Abbey Road\r\nTrack1=Come Together\r\nTrack2=Something\r\n";
     ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, settings, {kTwelveTrackDisc}, &lumo, &window));
     ASSERT_TRUE(WaitForCaption(window, "Lumo - Abbey Road"));
@@ -105,15 +104,15 @@ TEST(TrackTitles, WalkTheTracksAndStoreThemOnClose)
     ASSERT_EQ(lines.size(), 12u);
     EXPECT_EQ(lines[10], "Eleven");
     EXPECT_EQ(lines[11], "Twelve");
-    EXPECT_EQ(IniValue(SettingsPath(session), kTwelveTrackKey, "Track11"), kNoValue) << "stored before Close";
+    EXPECT_EQ(IniValue(SettingsPath(session), kTwelveTrackDiscKey, "Track11"), kNoValue) << "stored before Close";
     PressButton(dialog, IDCANCEL);
     ASSERT_TRUE(WaitUntilClosed(dialog));
     std::string file = SettingsPath(session);
-    EXPECT_EQ(IniKeys(file, kTwelveTrackKey).size(), 13u) << "Title and Track1 to Track12";
-    EXPECT_EQ(IniValue(file, kTwelveTrackKey, "Track1"), "Come Together");
-    EXPECT_EQ(IniValue(file, kTwelveTrackKey, "Track3"), "Track 3");
-    EXPECT_EQ(IniValue(file, kTwelveTrackKey, "Track11"), "Eleven");
-    EXPECT_EQ(IniValue(file, kTwelveTrackKey, "Track12"), "Twelve");
+    EXPECT_EQ(IniKeys(file, kTwelveTrackDiscKey).size(), 13u) << "Title and Track1 to Track12";
+    EXPECT_EQ(IniValue(file, kTwelveTrackDiscKey, "Track1"), "Come Together");
+    EXPECT_EQ(IniValue(file, kTwelveTrackDiscKey, "Track3"), "Track 3");
+    EXPECT_EQ(IniValue(file, kTwelveTrackDiscKey, "Track11"), "Eleven");
+    EXPECT_EQ(IniValue(file, kTwelveTrackDiscKey, "Track12"), "Twelve");
 
     // From the first track Previous stays there; the close box saves too.
     SendToWindow(songs, LB_SETCURSEL, 0, 0);
@@ -126,7 +125,7 @@ TEST(TrackTitles, WalkTheTracksAndStoreThemOnClose)
     EXPECT_EQ(ListLines(songs)[0], "Come Together Again");
     PostMessageW(dialog, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitUntilClosed(dialog));
-    EXPECT_EQ(IniValue(file, kTwelveTrackKey, "Track1"), "Come Together Again");
+    EXPECT_EQ(IniValue(file, kTwelveTrackDiscKey, "Track1"), "Come Together Again");
 }
 
 // Without a disc both dialogs open and close as usual and write nothing.
