@@ -108,6 +108,9 @@ void ClearAll(const Session &session, const Process &lumo, HWND dialog, int answ
     EXPECT_EQ(text.text, "Do you really want to clear your play list ?");
     PostMessageW(box, WM_COMMAND, WPARAM(answer), 0);
     ASSERT_TRUE(WaitUntilClosed(box));
+    // The dialog acts on the answer once the box is gone: a message it
+    // answers comes after that.
+    SendToWindow(dialog, WM_NULL, 0, 0);
 }
 
 std::vector<std::string> PlayThreeSteps(const Session &session, HWND window)
