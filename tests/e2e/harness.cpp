@@ -206,7 +206,16 @@ Session::~Session()
         return ::testing::AssertionFailure() << "cannot write " << side;
     bool ok = fwrite(text.data(), 1, text.size(), file) == text.size();
     ok = fclose(file) == 0 && ok;
-    if (!ok || !MoveFileExA(side.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
+    // The target may be open for a moment in a reader that does not share
+    // deletion (the drive reads its control file before every command):
+    // the rename is tried again for a while.
+    bool renamed = false;
+    for (DWORD waited = 0; ok && !renamed && waited <= 2000; waited += kPollMs) {
+        renamed = MoveFileExA(side.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+        if (!renamed)
+            Sleep(kPollMs);
+    }
+    if (!renamed)
         return ::testing::AssertionFailure() << "cannot write " << path;
     return ::testing::AssertionSuccess();
 }
