@@ -51,6 +51,13 @@ LPARAM Point(POINT p)
     return MAKELPARAM(p.x, p.y);
 }
 
+bool HasCapture(HWND dialog)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) && info.hwndCapture == dialog;
+}
+
 // Drags track `track` onto program line `line`, or below the last line
 // when `line` is negative.
 void DragTrack(const Process &lumo, HWND dialog, int track, int line)
@@ -59,8 +66,16 @@ void DragTrack(const Process &lumo, HWND dialog, int track, int line)
     RECT item = ListViewItemRect(lumo, view, track - 1);
     POINT grab = {(item.left + item.right) / 2, (item.top + item.bottom) / 2};
     POINT pulled = {grab.x + 40, grab.y + 40};
-    SendToWindow(view, WM_LBUTTONDOWN, MK_LBUTTON, Point(grab));
-    SendToWindow(view, WM_MOUSEMOVE, MK_LBUTTON, Point(pulled));
+    // Wine moves the mouse by itself now and then (after a capture ends,
+    // say) where the real pointer is; a move without the button between
+    // ours ends the list view's press, so the drag is taken again until
+    // the dialog holds the capture.
+    for (int attempt = 0; attempt < 5 && !HasCapture(dialog); ++attempt) {
+        Sleep(attempt * 100);
+        SendToWindow(view, WM_LBUTTONDOWN, MK_LBUTTON, Point(grab));
+        SendToWindow(view, WM_MOUSEMOVE, MK_LBUTTON, Point(pulled));
+    }
+    ASSERT_TRUE(HasCapture(dialog)) << "the drag of track " << track << " did not begin";
 
     RECT client;
     GetClientRect(steps, &client);
@@ -69,6 +84,7 @@ void DragTrack(const Process &lumo, HWND dialog, int track, int line)
     MapWindowPoints(steps, dialog, &drop, 1);
     SendToWindow(dialog, WM_MOUSEMOVE, MK_LBUTTON, Point(drop));
     SendToWindow(dialog, WM_LBUTTONUP, 0, Point(drop));
+    EXPECT_FALSE(HasCapture(dialog)) << "the drop did not end the drag";
 }
 
 // A line chosen as a click would: selected, and the list box's notification.
@@ -142,10 +158,10 @@ TEST(ProgramEditor, BuildsAProgramByDraggingAndStoresIt)
     ASSERT_NO_FATAL_FAILURE(ClearAll(session, lumo, dialog, IDYES));
     EXPECT_EQ(Steps(dialog).size(), 0u);
 
-    DragTrack(lumo, dialog, 3, -1);  // into the empty program
-    DragTrack(lumo, dialog, 1, -1);  // below the last line
-    DragTrack(lumo, dialog, 2, 1);   // onto a line: before it
-    DragTrack(lumo, dialog, 3, 0);   // onto the first line
+    ASSERT_NO_FATAL_FAILURE(DragTrack(lumo, dialog, 3, -1));  // into the empty program
+    ASSERT_NO_FATAL_FAILURE(DragTrack(lumo, dialog, 1, -1));  // below the last line
+    ASSERT_NO_FATAL_FAILURE(DragTrack(lumo, dialog, 2, 1));   // onto a line: before it
+    ASSERT_NO_FATAL_FAILURE(DragTrack(lumo, dialog, 3, 0));   // onto the first line
     EXPECT_EQ(Steps(dialog), (std::vector<std::string>{"Track 3", "Track 3", "Track 2", "Track 1"}));
 
     SelectStep(dialog, 2);
