@@ -4,7 +4,7 @@
 #include <netinfo.h>
 
 #include "../discdb/disc_identity.h"
-#include "../discdb/play_program.h"
+#include "../discdb/program_dialog.h"
 #include "../discdb/title_dialogs.h"
 #include "../engine/cd_device.h"
 #include "../engine/display_line.h"

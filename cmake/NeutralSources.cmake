@@ -9,6 +9,7 @@ set(LUMO_NEUTRAL_SOURCES
   ${CMAKE_SOURCE_DIR}/ui/lcd_text.cpp
   ${CMAKE_SOURCE_DIR}/ui/button_state.cpp
   ${CMAKE_SOURCE_DIR}/ui/grid_cells.cpp
+  ${CMAKE_SOURCE_DIR}/discdb/button_face_state.cpp
   ${CMAKE_SOURCE_DIR}/discdb/disc_key.cpp
   ${CMAKE_SOURCE_DIR}/discdb/title_text.cpp
   ${CMAKE_SOURCE_DIR}/engine/time_arithmetic.cpp

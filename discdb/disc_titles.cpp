@@ -16,14 +16,6 @@ namespace {
 
 const size_t kIdentitySize = 32;
 
-// A title goes into the database on one line, whatever it holds.
-void WriteTitle(const char *discKey, const char *key, const char *title)
-{
-    char storable[kTitleTextSize];
-    MakeStorableTitle(storable, sizeof(storable), title);
-    WritePrivateProfileStringA(discKey, key, storable, g_settingsPath);
-}
-
 void CdPlayerIniPath(char *path, size_t size)
 {
     char windows[MAX_PATH];
@@ -43,6 +35,15 @@ void CdPlayerSection(char *section, size_t size)
 }
 
 } // namespace
+
+void WriteTitle(const char *discKey, const char *key, const char *title)
+{
+    if (!IsUsableDiscKey(discKey))
+        return;
+    char storable[kTitleTextSize];
+    MakeStorableTitle(storable, sizeof(storable), title);
+    WritePrivateProfileStringA(discKey, key, storable, g_settingsPath);
+}
 
 int ImportCdPlayerIni(const char *discKey)
 {

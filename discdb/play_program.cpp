@@ -16,12 +16,6 @@ void ProgramPath(char *path, size_t size)
     snprintf(path, size, "%sProgram.lmd", g_programDir);
 }
 
-void AppendStep(const char *entry)
-{
-    SendMessageA(g_playOrderList, LB_ADDSTRING, 0, LPARAM(entry));
-    SendMessageA(g_randomPoolList, LB_ADDSTRING, 0, LPARAM(entry));
-}
-
 int ReadStoredProgram(const char *discKey)
 {
     char path[MAX_PATH + 16];
@@ -33,7 +27,7 @@ int ReadStoredProgram(const char *discKey)
         GetPrivateProfileStringA(discKey, key, "", entry, sizeof(entry), path);
         if (entry[0] == '\0')
             break;
-        AppendStep(entry);
+        AppendPlayStep(entry);
         ++steps;
     }
     return steps;
@@ -41,10 +35,31 @@ int ReadStoredProgram(const char *discKey)
 
 } // namespace
 
-void LoadPlayProgram(const char *discKey)
+void ClearPlayOrder()
 {
     SendMessageA(g_playOrderList, LB_RESETCONTENT, 0, 0);
     SendMessageA(g_randomPoolList, LB_RESETCONTENT, 0, 0);
+}
+
+void AppendPlayStep(const char *entry)
+{
+    SendMessageA(g_playOrderList, LB_ADDSTRING, 0, LPARAM(entry));
+    SendMessageA(g_randomPoolList, LB_ADDSTRING, 0, LPARAM(entry));
+}
+
+void BuildDefaultPlayOrder()
+{
+    for (int track = 1; track <= g_trackCount; ++track) {
+        char entry[16];
+        snprintf(entry, sizeof(entry), "%i", track);
+        AppendPlayStep(entry);
+    }
+    g_playOrderLength = g_trackCount;
+}
+
+void LoadPlayProgram(const char *discKey)
+{
+    ClearPlayOrder();
     int steps = 0;
     if (g_settings.oldProgram && IsUsableDiscKey(discKey))
         steps = ReadStoredProgram(discKey);
@@ -52,12 +67,7 @@ void LoadPlayProgram(const char *discKey)
         g_playOrderLength = steps;
         return;
     }
-    for (int track = 1; track <= g_trackCount; ++track) {
-        char entry[16];
-        snprintf(entry, sizeof(entry), "%i", track);
-        AppendStep(entry);
-    }
-    g_playOrderLength = g_trackCount;
+    BuildDefaultPlayOrder();
 }
 
 void SavePlayProgram()
@@ -78,8 +88,4 @@ void SavePlayProgram()
     char end[16];
     snprintf(end, sizeof(end), "%i", g_playOrderLength + 1);
     WritePrivateProfileStringA(g_discKey, end, "", path);
-}
-
-void ProgramDialog(HWND)
-{
 }

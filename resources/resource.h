@@ -20,10 +20,34 @@
 #define IDD_TIP "Tip"                 // tip of the day, French
 #define IDD_TIP_ENGLISH "TipE"
 #define IDI_TIP_BULB "TIP"            // the tip dialog's icon
+#define IDI_TRACK "IconeDoc"          // a track in the program editor's list of the disc's tracks
+
+// Dialog templates, named in French; the English one is the name + "E".
+#define IDD_DISC_TITLE "TitreCD"
+#define IDD_TRACK_TITLES "TitreChansons"
+#define IDD_PROGRAM "Prog"
+
+// Controls of the title dialogs.
+#define IDC_TITLE_EDIT 1000
+#define IDC_PREVIOUS_TRACK 1001    // track titles: "Previous"; "Next" is IDOK
+#define IDC_EDITED_TRACK 1002      // track titles: hidden, the number of the track edited
+#define IDC_TRACK_GROUP 1003       // track titles: group box naming the track
+
+// Controls of the program editor.
+#define IDC_CLEAR_ALL 1001
+#define IDC_DISC_TRACKS_LABEL 1004
+#define IDC_PROGRAM_STEPS_LABEL 1005
+#define IDC_DISC_TRACKS 1006       // list view of the disc's tracks
+#define IDC_PROGRAM_STEPS 1007     // list box of the program
+#define IDC_CLEAR_STEP 1011
+#define IDC_STEP_UP 1033           // owner-drawn
+#define IDC_STEP_DOWN 1034         // owner-drawn
 
 // String ids: French text at n, English at n + IDS_ENGLISH.
 #define IDS_ENGLISH 100
 
+#define IDS_TRACK_GROUP 5          // track titles group box, %u track number
+#define IDS_CLEAR_PROGRAM 6        // question before the program editor's "Clear all"
 #define IDS_NO_DEFAULT_THEME 16    // theme check at start-up, %s program directory
 #define IDS_THEME_NOT_FOUND 17     // %s theme file, %s program directory
 #define IDS_THEME_NOT_LOADED 18    // %s theme file, %s program directory

@@ -2,6 +2,7 @@
 // same scripts and pictures as lumo and loads each resource the way the
 // player does, by the names and ids the player uses.
 #include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <cstring>
 #include <string>
@@ -20,6 +21,9 @@ struct Strings {
 };
 
 const Strings kStrings[] = {
+    {5, "Nom de la piste %u", "Title of track %u"},
+    {6, "Voulez-vous vraiment effacer enti\xe8rement votre programmation ?",
+     "Do you really want to clear your play list ?"},
     {16,
      "Pour s'ex\xe9" "cuter, Lumo a besoin du fichier de th\xe8me d'affichage \"Default.LTH\".\nCe fichier doit \xeatre pr\xe9sent dans le r\xe9pertoire %s.",
      "Lumo can't run without the display theme \"Default.lth\" file.\nThis file must be present in the %s directory."},
@@ -254,9 +258,13 @@ struct GroupEntry {
 };
 #pragma pack(pop)
 
-TEST(Icon, HasA32And16PixelImage)
+// The program's icon, and the track icon of the program editor.
+class Icon : public testing::TestWithParam<const char *> {};
+
+TEST_P(Icon, HasA32And16PixelImage)
 {
-    HRSRC found = FindResourceA(Module(), IDI_LUMO, RT_GROUP_ICON);
+    const char *name = GetParam();
+    HRSRC found = FindResourceA(Module(), name, RT_GROUP_ICON);
     ASSERT_NE(found, nullptr);
     const WORD *group = static_cast<const WORD *>(LockResource(LoadResource(Module(), found)));
     ASSERT_NE(group, nullptr);
@@ -270,7 +278,7 @@ TEST(Icon, HasA32And16PixelImage)
 
     for (int size : {32, 16}) {
         SCOPED_TRACE(size);
-        HICON icon = static_cast<HICON>(LoadImageA(Module(), IDI_LUMO, IMAGE_ICON, size, size, 0));
+        HICON icon = static_cast<HICON>(LoadImageA(Module(), name, IMAGE_ICON, size, size, 0));
         ASSERT_NE(icon, nullptr);
         ICONINFO info = {};
         ASSERT_TRUE(GetIconInfo(icon, &info));
@@ -285,8 +293,11 @@ TEST(Icon, HasA32And16PixelImage)
         DestroyIcon(icon);
     }
     // The window class takes it with LoadIcon.
-    EXPECT_NE(LoadIconA(Module(), IDI_LUMO), nullptr);
+    EXPECT_NE(LoadIconA(Module(), name), nullptr);
 }
+
+INSTANTIATE_TEST_SUITE_P(, Icon, testing::Values(IDI_LUMO, IDI_TRACK),
+                         [](const testing::TestParamInfo<const char *> &info) { return std::string(info.param); });
 
 // ------------------------------------------------------------ accelerators
 
@@ -499,5 +510,133 @@ void ExpectMenu(const MainMenu &expected)
 TEST(Menus, FrenchMainMenuHoldsEveryPopupAndItem) { ExpectMenu(kFrench); }
 
 TEST(Menus, EnglishMainMenuHoldsEveryPopupAndItem) { ExpectMenu(kEnglish); }
+
+}  // namespace
+
+// ---------------------------------------------------------------- dialogs
+
+namespace {
+
+// A control as the dialog code expects it: id, window class, text, and the
+// style bits that matter.
+struct Control {
+    int id;
+    const char *windowClass;
+    const char *text;
+    DWORD style;  // each of these bits must be set
+    bool shown;
+    bool enabled;
+};
+
+struct Template {
+    const char *name;
+    const char *caption;
+    std::vector<Control> controls;
+};
+
+const DWORD kDefault = BS_DEFPUSHBUTTON;
+
+std::vector<Template> Templates()
+{
+    const struct {
+        const char *suffix;
+        const char *disc, *cancel, *tracks, *previous, *next, *close, *program, *discTracks, *yourProgram, *clear,
+            *clearAll;
+    } languages[] = {
+        {"", "Titre du CD", "Annuler", "Titre de la chanson", "&Pr\xe9" "c\xe9" "dente", "&Suivante", "&Fermer",
+         "Programmation de la lecture", "Pistes du CD", "Votre programmation", "&Effacer", "Effacer &tout"},
+        {"E", "CD Title", "Cancel", "Track title", "&Previous", "&Next", "&Close", "Programmation", "CD tracks",
+         "Your programmation", "&Clear", "Clear &all"},
+    };
+    std::vector<Template> templates;
+    for (const auto &l : languages) {
+        const std::string suffix = l.suffix;
+        templates.push_back({_strdup(("TitreCD" + suffix).c_str()), l.disc,
+                             {{1000, "Edit", "", 0, true, true},
+                              {1, "Button", "OK", kDefault, true, true},
+                              {2, "Button", l.cancel, 0, true, true}}});
+        templates.push_back({_strdup(("TitreChansons" + suffix).c_str()), l.tracks,
+                             {{1000, "Edit", "", 0, true, true},
+                              {1, "Button", l.next, kDefault, true, true},
+                              {1001, "Button", l.previous, 0, true, true},
+                              {2, "Button", l.close, 0, true, true},
+                              {1003, "Button", "", BS_GROUPBOX, true, true},
+                              {1002, "Static", "", 0, false, true}}});
+        templates.push_back({_strdup(("Prog" + suffix).c_str()), l.program,
+                             {{1004, "Static", l.discTracks, 0, true, true},
+                              {1006, "SysListView32", "", LVS_SMALLICON | LVS_SINGLESEL, true, true},
+                              {1005, "Static", l.yourProgram, 0, true, true},
+                              {1007, "ListBox", "", LBS_NOTIFY, true, true},
+                              {1, "Button", "OK", kDefault, true, true},
+                              {2, "Button", l.cancel, 0, true, true},
+                              {1011, "Button", l.clear, 0, true, false},
+                              {1001, "Button", l.clearAll, 0, true, true},
+                              {1033, "Button", "Up", BS_OWNERDRAW, true, false},
+                              {1034, "Button", "Down", BS_OWNERDRAW, true, false}}});
+    }
+    return templates;
+}
+
+struct Found {
+    const Control *control;
+    HWND window;
+};
+
+BOOL CALLBACK FindByText(HWND child, LPARAM data)
+{
+    Found *found = reinterpret_cast<Found *>(data);
+    wchar_t text[256] = {0};
+    GetWindowTextW(child, text, 256);
+    if (GetDlgCtrlID(child) == found->control->id && Widen1252(found->control->text) == text) {
+        found->window = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+std::string ClassOf(HWND window)
+{
+    char name[64] = {0};
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+void PrintTo(const Template &t, std::ostream *out) { *out << t.name; }
+
+class Dialogs : public testing::TestWithParam<Template> {};
+
+TEST_P(Dialogs, HoldTheirControlsAndTexts)
+{
+    const Template &t = GetParam();
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_LISTVIEW_CLASSES};
+    ASSERT_TRUE(InitCommonControlsEx(&controls));
+    HWND dialog = CreateDialogParamA(Module(), t.name, NULL, NoDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    wchar_t caption[256] = {0};
+    GetWindowTextW(dialog, caption, 256);
+    EXPECT_EQ(std::wstring(caption), Widen1252(t.caption));
+    size_t children = 0;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != NULL; child = GetWindow(child, GW_HWNDNEXT))
+        ++children;
+    EXPECT_EQ(children, t.controls.size());
+    for (const Control &c : t.controls) {
+        SCOPED_TRACE(testing::Message() << c.id << " " << c.text);
+        Found found = {&c, NULL};
+        EnumChildWindows(dialog, FindByText, LPARAM(&found));
+        ASSERT_NE(found.window, nullptr) << "no control with this id and text";
+        EXPECT_EQ(ClassOf(found.window), c.windowClass);
+        const DWORD style = DWORD(GetWindowLongA(found.window, GWL_STYLE));
+        if (c.style == BS_OWNERDRAW || c.style == BS_GROUPBOX || c.style == kDefault)
+            EXPECT_EQ(style & BS_TYPEMASK, c.style);
+        else
+            EXPECT_EQ(style & c.style, c.style);
+        EXPECT_EQ((style & WS_VISIBLE) != 0, c.shown);
+        EXPECT_EQ(IsWindowEnabled(found.window) != FALSE, c.enabled);
+    }
+    DestroyWindow(dialog);
+}
+
+INSTANTIATE_TEST_SUITE_P(, Dialogs, testing::ValuesIn(Templates()),
+                         [](const testing::TestParamInfo<Template> &info) { return std::string(info.param.name); });
 
 }  // namespace

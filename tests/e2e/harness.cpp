@@ -206,7 +206,16 @@ Session::~Session()
         return ::testing::AssertionFailure() << "cannot write " << side;
     bool ok = fwrite(text.data(), 1, text.size(), file) == text.size();
     ok = fclose(file) == 0 && ok;
-    if (!ok || !MoveFileExA(side.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING))
+    // The target may be open for a moment in a reader that does not share
+    // deletion (the drive reads its control file before every command):
+    // the rename is tried again for a while.
+    bool renamed = false;
+    for (DWORD waited = 0; ok && !renamed && waited <= 2000; waited += kPollMs) {
+        renamed = MoveFileExA(side.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+        if (!renamed)
+            Sleep(kPollMs);
+    }
+    if (!renamed)
         return ::testing::AssertionFailure() << "cannot write " << path;
     return ::testing::AssertionSuccess();
 }
@@ -470,7 +479,42 @@ bool ClickOk(HWND dialog)
 {
     if (!PostMessageW(dialog, WM_COMMAND, IDOK, 0))
         return false;
-    return WaitFor(kWaitMs, [&] { return IsWindow(dialog) ? nullptr : HWND_MESSAGE; }) != nullptr;
+    return WaitUntilClosed(dialog);
+}
+
+HWND OpenDialog(const Session &session, const Process &process, HWND mainWindow, WPARAM command)
+{
+    if (!PostMessageW(mainWindow, WM_COMMAND, command, 0))
+        return nullptr;
+    // A modal dialog is shown once its controls are made and initialised.
+    return WaitFor(kWaitMs, [&]() -> HWND {
+        HWND dialog = FindDialog(session, process);
+        return IsShown(dialog) ? dialog : nullptr;
+    });
+}
+
+void PressButton(HWND dialog, int id)
+{
+    SendToWindow(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dialog, id)));
+}
+
+bool WaitUntilClosed(HWND window, DWORD ms)
+{
+    return WaitFor(ms, [&] { return IsWindow(window) ? nullptr : HWND_MESSAGE; }) != nullptr;
+}
+
+std::string ControlText(HWND control)
+{
+    wchar_t text[1024] = L"";
+    LRESULT length = SendToWindow(control, WM_GETTEXT, sizeof(text) / sizeof(text[0]), LPARAM(text));
+    return Utf8(text, int(length));
+}
+
+void SetText(HWND window, const std::string &text)
+{
+    wchar_t wide[1024] = L"";
+    MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, wide, int(sizeof(wide) / sizeof(wide[0])));
+    SendToWindow(window, WM_SETTEXT, 0, LPARAM(wide));
 }
 
 bool CloseMainWindow(HWND window)

@@ -29,6 +29,8 @@ enum Deliverable : unsigned {
 // Disc files the virtual drive's folder always holds.
 constexpr char kFreedbDisc[] = "freedb.disc";      // 11 tracks
 constexpr char kTwelveTrackDisc[] = "twelve.disc";  // 12 tracks
+// Its disc key, the section of its titles and program: 12 tracks, 46:38, from 0:02.
+constexpr char kTwelveTrackDiscKey[] = ";4638/1";
 
 struct Process {
     HANDLE handle = nullptr;
@@ -126,6 +128,21 @@ MessageBoxText ReadMessageBox(HWND box);
 // Posts OK to a message box or dialog and waits until it is gone.
 bool ClickOk(HWND dialog);
 bool CloseMainWindow(HWND window);  // posts WM_CLOSE, as the close box does
+
+// Dialogs of the player opened by a command of the main window. The command
+// is posted (a modal dialog does not return until it closes); the dialog
+// once shown, ready to use, or null when none came.
+HWND OpenDialog(const Session &session, const Process &process, HWND mainWindow, WPARAM command);
+// Sends the click of button `id` to its dialog and returns once handled.
+// A button that opens a message box must be posted instead.
+void PressButton(HWND dialog, int id);
+// Whether the window is gone within the wait.
+bool WaitUntilClosed(HWND window, DWORD ms = kWaitMs);
+// Sets a window's text from UTF-8 (an edit's text, say).
+void SetText(HWND window, const std::string &text);
+// A control's text as it holds it: across processes GetWindowText reads
+// only the text the window was created with, this asks with WM_GETTEXT.
+std::string ControlText(HWND control);
 
 // Window properties as UTF-8; messages sent with a time-out so that a hung
 // program fails the test instead of hanging it.

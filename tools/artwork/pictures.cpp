@@ -17,12 +17,14 @@ PictureList (*const kGroups[])() = {
     steel_panel_pictures,
     tray_pictures,
     tip_pictures,
+    track_icon_pictures,
 };
 
 IconList (*const kIconGroups[])() = {
     lumo_icons,
     tray_icons,
     tip_icons,
+    track_icon_icons,
 };
 
 bool palette_size_fits(const Picture& picture, std::string* error) {

@@ -66,11 +66,13 @@ PictureList steel_icon_pictures();
 PictureList steel_font_pictures();
 PictureList steel_label_pictures();
 PictureList steel_panel_pictures();
+PictureList track_icon_pictures();
 IconList lumo_icons();
 PictureList tray_pictures();
 IconList tray_icons();
 PictureList tip_pictures();
 IconList tip_icons();
+IconList track_icon_icons();
 
 // Every registered picture, in catalogue order.
 std::vector<const Picture*> all_pictures();

@@ -36,6 +36,7 @@ EXPECTED = {
 # icon: its images, as registered pictures, in file order
 ICONS = {
     "icone": ["icone-32", "icone-16"],
+    "iconedoc": ["iconedoc-32", "iconedoc-16"],
 }
 
 
