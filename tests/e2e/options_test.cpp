@@ -154,38 +154,46 @@ TEST(Options, CancelChangesNothing)
     EXPECT_EQ(IniValue(SettingsPath(session), "Affichage", "Separation"), "-");
 }
 
-// After the switch, dialogs open in the new language, and the language is
-// saved; the sheet itself shows the language in use when it opens.
+// After a switch, dialogs open in the new language, the main window has a
+// new menu (another process cannot read its texts, only its handle), and
+// the language is saved; confirming the language in use keeps the menu.
 TEST(Options, LanguageSwitchesAtRunTimeAndIsSaved)
 {
     struct Case {
-        const char *settings;
+        const char *name, *settings;
         int choice;
         const char *pageText, *colourCaption, *saved;
+        bool newMenu;
     };
     const Case cases[] = {
-        {"[Affichage]\r\nLangage=A\r\nTips=N\r\nToujoursVisible=N\r\n", 1014, "Lumo can be displayed in two languages:",
-         "Couleur de l'afficheur", "F"},
-        {"[Affichage]\r\nLangage=F\r\nTips=N\r\nToujoursVisible=N\r\n", 1015,
-         "Lumo peut \xC3\xAAtre configur\xC3\xA9 en deux langues.", "Display color", "A"},
+        {"to French", "[Affichage]\r\nLangage=A\r\nTips=N\r\nToujoursVisible=N\r\n", 1014,
+         "Lumo can be displayed in two languages:", "Couleur de l'afficheur", "F", true},
+        {"to English", "[Affichage]\r\nLangage=F\r\nTips=N\r\nToujoursVisible=N\r\n", 1015,
+         "Lumo peut \xC3\xAAtre configur\xC3\xA9 en deux langues.", "Display color", "A", true},
+        {"English kept", "[Affichage]\r\nLangage=A\r\nTips=N\r\nToujoursVisible=N\r\n", 1015,
+         "Lumo can be displayed in two languages:", "Display color", "A", false},
     };
     for (const Case &c : cases) {
-        SCOPED_TRACE(c.saved);
+        SCOPED_TRACE(c.name);
         Session session;
         Process lumo;
         HWND window = nullptr;
         ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, c.settings, {}, &lumo, &window));
+        HMENU menu = GetMenu(window);
+        ASSERT_NE(menu, nullptr);
         HWND sheet = OpenDialog(session, lumo, window, kOptionsCommand);
         ASSERT_NE(sheet, nullptr);
         SendToWindow(sheet, PSM_SETCURSEL, kLanguagePage, 0);
-        HWND other = Item(sheet, c.choice, "Button");
-        ASSERT_NE(other, nullptr);
-        EXPECT_EQ(SendToWindow(other, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+        HWND chosen = Item(sheet, c.choice, "Button");
+        ASSERT_NE(chosen, nullptr);
+        EXPECT_EQ(SendToWindow(chosen, BM_GETCHECK, 0, 0), c.newMenu ? BST_UNCHECKED : BST_CHECKED);
         EXPECT_EQ(TextWhenSettled(Item(sheet, 0, "Static"), c.pageText), c.pageText);
         SetCheck(sheet, 1014 + 1015 - c.choice, false);
         SetCheck(sheet, c.choice, true);
         SendToWindow(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
         ASSERT_TRUE(WaitUntilGone(sheet));
+        EXPECT_NE(GetMenu(window), nullptr);
+        EXPECT_EQ(GetMenu(window) != menu, c.newMenu);
 
         HWND colour = OpenDialog(session, lumo, window, kColourCommand);
         ASSERT_NE(colour, nullptr);
