@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 using namespace e2e;
 
 namespace {
@@ -322,6 +324,71 @@ TEST(ColourDialog, OkSavesTheMixedColourAndCancelKeepsTheSettings)
         EXPECT_EQ(IniValue(SettingsPath(session), "Affichage", "Afficheur_Vert"), c.green);
         EXPECT_EQ(IniValue(SettingsPath(session), "Affichage", "Afficheur_Bleu"), c.blue);
     }
+}
+
+} // namespace
+
+namespace {
+
+size_t CountStartingWith(const std::vector<std::string> &lines, const std::string &start)
+{
+    size_t count = 0;
+    for (const std::string &line : lines)
+        count += line.compare(0, start.size(), start) == 0 ? 1 : 0;
+    return count;
+}
+
+// Confirming the drive in use keeps the device open and playing.
+TEST(Options, DrivePageListsTheDriveAndKeepsTheDeviceOnOk)
+{
+    Session session;
+    Process lumo;
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, kEnglishSettings, {kFreedbDisc}, &lumo, &window));
+    HWND sheet = OpenDialog(session, lumo, window, kOptionsCommand);
+    ASSERT_NE(sheet, nullptr);
+    SendToWindow(sheet, PSM_SETCURSEL, 5, 0);
+    HWND drives = Item(sheet, 1043, "ComboBox");
+    ASSERT_NE(drives, nullptr);
+    ASSERT_EQ(SendToWindow(drives, CB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(SendToWindow(drives, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(SendToWindow(drives, CB_GETITEMDATA, 0, 0), 'D');
+    size_t before = DriveLog(session).size();
+    SendToWindow(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    ASSERT_TRUE(WaitUntilGone(sheet));
+    Sleep(1200);  // two ticks of the main timer
+    std::vector<std::string> lines = DriveLog(session);
+    lines.erase(lines.begin(), lines.begin() + std::min(before, lines.size()));
+    EXPECT_EQ(CountStartingWith(lines, "close"), 0u);
+    EXPECT_EQ(CountStartingWith(lines, "open "), 0u);
+    ASSERT_NO_FATAL_FAILURE(ClosePlayer(window, lumo));
+    EXPECT_EQ(IniValue(SettingsPath(session), "Affichage", "CDROMDrive"), "D");
+}
+
+// A library without the ThemeName export is not offered, with a warning
+// naming its path.
+TEST(Options, ThemesPageWarnsOfALibraryWithoutThemeName)
+{
+    Session session;
+    Process lumo;
+    HWND window = nullptr;
+    ASSERT_TRUE(OpenSession(&session));
+    ASSERT_TRUE(CopyFileA((session.dir + "netinfo.dll").c_str(), (session.dir + "NoName.lth").c_str(), FALSE));
+    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, kEnglishSettings, {}, &lumo, &window));
+    HWND sheet = OpenDialog(session, lumo, window, kOptionsCommand);
+    ASSERT_NE(sheet, nullptr);
+    PostMessageA(sheet, PSM_SETCURSEL, kThemesPage, 0);
+    HWND box = WaitForMessageBox(session, lumo, kWaitMs);
+    ASSERT_NE(box, nullptr);
+    MessageBoxText message = ReadMessageBox(box);
+    EXPECT_EQ(message.caption, "Lumo");
+    EXPECT_EQ(message.text,
+              "I can't find the ''ThemeName'' function in the " + session.dir + "NoName.lth Theme library.");
+    ASSERT_TRUE(ClickOk(box));
+    EXPECT_EQ(ListLines(Item(sheet, 1006, "ListBox")), std::vector<std::string>(2, "Steel Theme for Lumo"));
+    SendToWindow(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    ASSERT_TRUE(WaitUntilGone(sheet));
+    ASSERT_NO_FATAL_FAILURE(ClosePlayer(window, lumo));
 }
 
 } // namespace
