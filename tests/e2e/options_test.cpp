@@ -2,6 +2,7 @@
 // controls to the settings written at exit, Cancel changes nothing, the
 // language switches at run time, the Themes page lists and switches the
 // theme libraries, and the colour bars mix the LCD colour.
+#include "display_reader.h"
 #include "harness.h"
 
 #include <commctrl.h>
@@ -388,6 +389,32 @@ TEST(Options, ThemesPageWarnsOfALibraryWithoutThemeName)
     EXPECT_EQ(ListLines(Item(sheet, 1006, "ListBox")), std::vector<std::string>(2, "Steel Theme for Lumo"));
     SendToWindow(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     ASSERT_TRUE(WaitUntilGone(sheet));
+    ASSERT_NO_FATAL_FAILURE(ClosePlayer(window, lumo));
+}
+
+} // namespace
+
+namespace {
+
+// The trial colour tints the main display while the dialog is open; Cancel
+// gives the display its colour back.
+TEST(ColourDialog, MainDisplayTakesTheTrialColourUntilCancel)
+{
+    Session session;
+    Process lumo;
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, kEnglishSettings, {}, &lumo, &window));
+    const LcdArt usual = LoadLcdArt(session), white = LoadLcdArt(session, 0xFFFFFF);
+    EXPECT_EQ(WaitForDisplayText(window, usual, "NO DISK", 3000), "NO DISK           ");
+    HWND dialog = OpenDialog(session, lumo, window, kColourCommand);
+    ASSERT_NE(dialog, nullptr);
+    HWND red = Item(dialog, 1021, "ScrollBar");
+    ASSERT_NE(red, nullptr);
+    Scroll(dialog, red, SB_THUMBPOSITION, 0);
+    EXPECT_EQ(WaitForDisplayText(window, white, "NO DISK", 3000), "NO DISK           ");
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitUntilGone(dialog));
+    EXPECT_EQ(WaitForDisplayText(window, usual, "NO DISK", 3000), "NO DISK           ");
     ASSERT_NO_FATAL_FAILURE(ClosePlayer(window, lumo));
 }
 
