@@ -327,9 +327,6 @@ TEST(ColourDialog, OkSavesTheMixedColourAndCancelKeepsTheSettings)
     }
 }
 
-} // namespace
-
-namespace {
 
 size_t CountStartingWith(const std::vector<std::string> &lines, const std::string &start)
 {
@@ -392,9 +389,6 @@ TEST(Options, ThemesPageWarnsOfALibraryWithoutThemeName)
     ASSERT_NO_FATAL_FAILURE(ClosePlayer(window, lumo));
 }
 
-} // namespace
-
-namespace {
 
 // The trial colour tints the main display while the dialog is open; Cancel
 // gives the display its colour back.
@@ -415,6 +409,34 @@ TEST(ColourDialog, MainDisplayTakesTheTrialColourUntilCancel)
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(WaitUntilGone(dialog));
     EXPECT_EQ(WaitForDisplayText(window, usual, "NO DISK", 3000), "NO DISK           ");
+    ASSERT_NO_FATAL_FAILURE(ClosePlayer(window, lumo));
+}
+
+
+// Unticking "Gray the tracks" while track 5 plays hides the played numbers
+// at once, without waiting for a repaint.
+TEST(Options, ErgonomyPageRedrawsTheGridAtOnce)
+{
+    Session session;
+    Process lumo;
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, std::string(kEnglishSettings) + "ClignGrille=N\r\nGriseGrille=O\r\n",
+                                        {kTwelveTrackDisc}, &lumo, &window));
+    const LcdArt art = LoadLcdArt(session);
+    PostMessageA(window, WM_COMMAND, 102, 5);
+    ASSERT_NE(WaitForLogLine(session, "play from=5:00:00:00", 3000), -1);
+    Picture frame;
+    Sleep(600);
+    ASSERT_TRUE(CaptureClient(window, &frame));
+    EXPECT_EQ(ReadGrid(frame, art), "::::++++++++.............");
+    HWND sheet = OpenDialog(session, lumo, window, kOptionsCommand);
+    ASSERT_NE(sheet, nullptr);
+    SendToWindow(sheet, PSM_SETCURSEL, kErgonomyPage, 0);
+    SetCheck(sheet, 1062, false);
+    SendToWindow(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    ASSERT_TRUE(WaitUntilGone(sheet));
+    ASSERT_TRUE(CaptureClient(window, &frame));
+    EXPECT_EQ(ReadGrid(frame, art), "....++++++++.............");
     ASSERT_NO_FATAL_FAILURE(ClosePlayer(window, lumo));
 }
 
