@@ -139,7 +139,9 @@ void ApplyThemesPage(HWND page)
 
 void HandleThemesCommand(HWND page, WPARAM wParam)
 {
-    if (LOWORD(wParam) == IDC_THEME_NAMES)
+    // Only a change of selection: a focus notification would repeat the
+    // missing-export warning each time its message box takes the focus.
+    if (LOWORD(wParam) == IDC_THEME_NAMES && HIWORD(wParam) == LBN_SELCHANGE)
         ShowSelectedCopyright(page);
     else if (LOWORD(wParam) == IDC_THEME_SEARCH && HIWORD(wParam) == BN_CLICKED)
         OpenThemesWebPage(page);
