@@ -86,6 +86,26 @@ void ClosePlayer(HWND window, const Process &lumo)
     ASSERT_TRUE(ExitsWith(lumo, 0));
 }
 
+// The sheet's Help button serves every page but the about page.
+TEST(Options, HelpButtonIsOffOnTheAboutPageOnly)
+{
+    Session session;
+    Process lumo;
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, kEnglishSettings, {}, &lumo, &window));
+    HWND sheet = OpenDialog(session, lumo, window, kOptionsCommand);
+    ASSERT_NE(sheet, nullptr);
+    HWND help = GetDlgItem(sheet, IDHELP);
+    ASSERT_NE(help, nullptr);
+    for (int page : {3, 0, 1, 2, 3, 4, 5}) {
+        SendToWindow(sheet, PSM_SETCURSEL, WPARAM(page), 0);
+        EXPECT_EQ(IsWindowEnabled(help) != FALSE, page != 3) << "page " << page;
+    }
+    SendToWindow(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    ASSERT_TRUE(WaitUntilGone(sheet));
+    ASSERT_NO_FATAL_FAILURE(ClosePlayer(window, lumo));
+}
+
 // Every check box of the two behaviour pages, each with its setting
 // (all "O" by default).
 struct CheckCase {
