@@ -8,6 +8,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstring>
 
 using namespace e2e;
 
@@ -104,6 +106,91 @@ TEST(Options, HelpButtonIsOffOnTheAboutPageOnly)
     SendToWindow(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     ASSERT_TRUE(WaitUntilGone(sheet));
     ASSERT_NO_FATAL_FAILURE(ClosePlayer(window, lumo));
+}
+
+// Stands in for the help viewer in the session's desktop: WinHelp hands
+// each request to the window of class "MS_WINHELP" as WM_COPYDATA, whose
+// block starts with a WORD size, a WORD command and a LONG context.
+// Written by the viewer's thread, read by the test's.
+std::atomic<int> g_helpCommand{-1};
+std::atomic<long> g_helpContext{-1};
+
+LRESULT CALLBACK HelpViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_COPYDATA) {
+        const COPYDATASTRUCT *copy = reinterpret_cast<const COPYDATASTRUCT *>(lParam);
+        if (copy->cbData >= 8) {
+            const BYTE *block = static_cast<const BYTE *>(copy->lpData);
+            WORD command;
+            LONG context;
+            memcpy(&command, block + 2, sizeof(command));
+            memcpy(&context, block + 4, sizeof(context));
+            g_helpContext = context;
+            g_helpCommand = command;
+        }
+        return TRUE;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+struct HelpViewer {
+    HDESK desktop;
+    HANDLE ready;
+};
+
+DWORD WINAPI RunHelpViewer(void *data)
+{
+    HelpViewer *viewer = static_cast<HelpViewer *>(data);
+    SetThreadDesktop(viewer->desktop);
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = HelpViewerProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "MS_WINHELP";
+    RegisterClassA(&windowClass);
+    CreateWindowExA(0, "MS_WINHELP", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr),
+                    nullptr);
+    SetEvent(viewer->ready);
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0)
+        DispatchMessageA(&message);
+    return 0;
+}
+
+// Each page's Help button asks for its own context pop-up.
+TEST(Options, HelpButtonShowsEachPagesPopup)
+{
+    Session session;
+    Process lumo;
+    HWND window = nullptr;
+    ASSERT_NO_FATAL_FAILURE(StartPlayer(&session, kEnglishSettings, {}, &lumo, &window));
+    HelpViewer viewer{session.desktop, CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    DWORD threadId = 0;
+    HANDLE thread = CreateThread(nullptr, 0, RunHelpViewer, &viewer, 0, &threadId);
+    ASSERT_NE(thread, nullptr);
+    ASSERT_EQ(WaitForSingleObject(viewer.ready, kWaitMs), WAIT_OBJECT_0);
+    HWND sheet = OpenDialog(session, lumo, window, kOptionsCommand);
+    ASSERT_NE(sheet, nullptr);
+    const struct {
+        int page;
+        long context;
+    } cases[] = {{0, 1046}, {1, 1047}, {2, 1048}, {4, 1044}, {5, 1045}};
+    for (const auto &c : cases) {
+        g_helpCommand = -1;
+        g_helpContext = -1;
+        SendToWindow(sheet, PSM_SETCURSEL, WPARAM(c.page), 0);
+        SendToWindow(sheet, PSM_PRESSBUTTON, PSBTN_HELP, 0);
+        for (int waited = 0; waited < 3000 && g_helpCommand == -1; waited += 50)
+            Sleep(50);
+        EXPECT_EQ(g_helpCommand, HELP_CONTEXTPOPUP) << "page " << c.page;
+        EXPECT_EQ(g_helpContext, c.context) << "page " << c.page;
+    }
+    SendToWindow(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+    ASSERT_TRUE(WaitUntilGone(sheet));
+    ASSERT_NO_FATAL_FAILURE(ClosePlayer(window, lumo));
+    PostThreadMessageA(threadId, WM_QUIT, 0, 0);
+    WaitForSingleObject(thread, kWaitMs);
+    CloseHandle(thread);
+    CloseHandle(viewer.ready);
 }
 
 // Every check box of the two behaviour pages, each with its setting
