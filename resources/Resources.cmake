@@ -32,7 +32,7 @@ IconeDoc ICON \"${art_dir}/iconedoc.ico\"
 ")
   set_source_files_properties(${art_rc} PROPERTIES OBJECT_DEPENDS "${bitmaps};${icons}")
   set_source_files_properties(${LUMO_RESOURCE_DIR}/lumo.rc PROPERTIES OBJECT_DEPENDS
-    "${LUMO_RESOURCE_DIR}/resource.h;${LUMO_RESOURCE_DIR}/strings_fr.rc;${LUMO_RESOURCE_DIR}/strings_en.rc;${LUMO_RESOURCE_DIR}/menus_fr.rc;${LUMO_RESOURCE_DIR}/menus_en.rc;${LUMO_RESOURCE_DIR}/popup_strings_fr.rc;${LUMO_RESOURCE_DIR}/popup_strings_en.rc;${LUMO_RESOURCE_DIR}/display_menu_fr.rc;${LUMO_RESOURCE_DIR}/display_menu_en.rc;${LUMO_RESOURCE_DIR}/tip_of_the_day.rc;${LUMO_RESOURCE_DIR}/about_box.rc;${LUMO_RESOURCE_DIR}/internet_options_fr.rc;${LUMO_RESOURCE_DIR}/internet_options_en.rc;${LUMO_RESOURCE_DIR}/internet_options_strings.rc;${LUMO_RESOURCE_DIR}/migration.rc;${LUMO_RESOURCE_DIR}/dialogs_fr.rc;${LUMO_RESOURCE_DIR}/dialogs_en.rc")
+    "${LUMO_RESOURCE_DIR}/resource.h;${LUMO_RESOURCE_DIR}/strings_fr.rc;${LUMO_RESOURCE_DIR}/strings_en.rc;${LUMO_RESOURCE_DIR}/menus_fr.rc;${LUMO_RESOURCE_DIR}/menus_en.rc;${LUMO_RESOURCE_DIR}/popup_strings_fr.rc;${LUMO_RESOURCE_DIR}/popup_strings_en.rc;${LUMO_RESOURCE_DIR}/display_menu_fr.rc;${LUMO_RESOURCE_DIR}/display_menu_en.rc;${LUMO_RESOURCE_DIR}/tip_of_the_day.rc;${LUMO_RESOURCE_DIR}/about_box.rc;${LUMO_RESOURCE_DIR}/internet_options_fr.rc;${LUMO_RESOURCE_DIR}/internet_options_en.rc;${LUMO_RESOURCE_DIR}/internet_options_strings.rc;${LUMO_RESOURCE_DIR}/migration.rc;${LUMO_RESOURCE_DIR}/dialogs_fr.rc;${LUMO_RESOURCE_DIR}/dialogs_en.rc;${LUMO_RESOURCE_DIR}/options_fr.rc;${LUMO_RESOURCE_DIR}/options_en.rc")
   set(${out_var} ${LUMO_RESOURCE_DIR}/lumo.rc ${art_rc} PARENT_SCOPE)
 endfunction()
 

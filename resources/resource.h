@@ -113,6 +113,49 @@
 #define IDC_MIGRATION_ITEM 1002
 #define IDC_MIGRATION_PROGRESS 1042
 
+// The options sheet's pages and the display colour dialog; the English
+// templates add "E" to these names.
+#define IDD_QUICK_ACCESS "QuickAccess"
+#define IDD_LANGUAGE "Langue"
+#define IDD_ERGONOMY "Ergonomie"
+#define IDD_ABOUT_PAGE "About"
+#define IDD_THEMES "Themes"
+#define IDD_DRIVE "Drive"
+#define IDD_DISPLAY_COLOUR "CouleurAffich"
+
+// Controls of the options pages.
+#define IDC_OPT_AUTO_TIME 1060
+#define IDC_OPT_SCREEN_TRACKING 1061
+#define IDC_OPT_QUICK_PLAY 1062
+#define IDC_OPT_STOP_QUIT 1063
+#define IDC_OPT_OLD_PROGRAM 1064
+#define IDC_OPT_FRENCH 1014
+#define IDC_OPT_ENGLISH 1015
+#define IDC_OPT_GRADIENT 1060
+#define IDC_OPT_TOOL_TIPS 1061
+#define IDC_OPT_DIM_PLAYED 1062
+#define IDC_OPT_BLINK_GRID 1063
+#define IDC_OPT_TRACK_TIME 1064
+#define IDC_OPT_SEPARATOR 1000
+#define IDC_OPT_VERSION 1002
+#define IDC_OPT_DRIVES 1043
+#define IDC_THEME_SEARCH 1001
+#define IDC_THEME_COPYRIGHT 1002
+#define IDC_THEME_CURRENT 1003
+#define IDC_THEME_NAMES 1006
+#define IDC_THEME_FILES 1007
+
+// Controls of the display colour dialog: each bar's value edit has the
+// bar's id - 21.
+#define IDC_COLOUR_RED_VALUE 1000
+#define IDC_COLOUR_GREEN_VALUE 1001
+#define IDC_COLOUR_BLUE_VALUE 1002
+#define IDC_COLOUR_RED_BAR 1021
+#define IDC_COLOUR_GREEN_BAR 1022
+#define IDC_COLOUR_BLUE_BAR 1023
+#define IDC_COLOUR_SWATCH 1024
+#define IDC_COLOUR_SAMPLE 1025
+
 // Tool tips of the main window's controls.
 #define IDS_TIP_PLAY 1000
 #define IDS_TIP_STOP 1001

@@ -511,6 +511,84 @@ TEST(Menus, FrenchMainMenuHoldsEveryPopupAndItem) { ExpectMenu(kFrench); }
 
 TEST(Menus, EnglishMainMenuHoldsEveryPopupAndItem) { ExpectMenu(kEnglish); }
 
+// The options pages and the display colour dialog: each template in both
+// languages, with its caption and the texts of its numbered controls.
+struct TemplateText {
+    const char *name;
+    int id;  // 0: the caption
+    const char *text;
+};
+
+const TemplateText kOptionTexts[] = {
+    {"QuickAccess", 0, "Acc\xe8s rapide"},
+    {"QuickAccess", 1060, "&Automatiquement activer le mode temps quand"},
+    {"QuickAccess", 1061, "&Bords de l'\xe9" "cran magn\xe9tiques"},
+    {"QuickAccess", 1062, "&QuickPlay dans la barre de notification"},
+    {"QuickAccess", 1063, "&Stopper la lecture en quittant"},
+    {"QuickAccess", 1064, "&R\xe9" "cup\xe9rer la programmation pr\xe9" "c\xe9" "dente"},
+    {"QuickAccessE", 0, "Quick access"},
+    {"QuickAccessE", 1060, "&Automatically activate time mode when selecting"},
+    {"QuickAccessE", 1061, "Screen &tracking"},
+    {"QuickAccessE", 1062, "&QuickPlay in system tray"},
+    {"QuickAccessE", 1063, "&Stop playing when quitting"},
+    {"QuickAccessE", 1064, "Use the latest &program of a previous session"},
+    {"Langue", 0, "Langage"},
+    {"Langue", 1014, "&Fran\xe7" "ais"},
+    {"Langue", 1015, "&Anglais"},
+    {"LangueE", 0, "Program language"},
+    {"LangueE", 1014, "&French"},
+    {"LangueE", 1015, "&English"},
+    {"Ergonomie", 0, "Ergonomie"},
+    {"Ergonomie", 1062, "Griser les pistes &lues"},
+    {"Ergonomie", 1063, "Faire &clignoter la grille"},
+    {"Ergonomie", 1060, "Activer le fond en &d\xe9grad\xe9"},
+    {"Ergonomie", 1061, "Activer les &bulles d'aide"},
+    {"Ergonomie", 1064, "&Afficher le temps et les informations sur la piste"},
+    {"ErgonomieE", 0, "Ergonomy"},
+    {"ErgonomieE", 1062, "&Gray the tracks"},
+    {"ErgonomieE", 1063, "&Flash the track number"},
+    {"ErgonomieE", 1060, "Show gradient &background"},
+    {"ErgonomieE", 1061, "Show &tool tips"},
+    {"ErgonomieE", 1064, "&Display time and track information"},
+    {"About", 0, "A propos de ..."},
+    {"AboutE", 0, "About this program"},
+    {"Themes", 0, "Th\xe8mes"},
+    {"Themes", 1003, "Lumo Standard theme"},
+    {"Themes", 1001, "&Chercher des th\xe8mes"},
+    {"ThemesE", 0, "Themes"},
+    {"ThemesE", 1003, "Lumo Standard theme"},
+    {"ThemesE", 1001, "&Search for display themes"},
+    {"Drive", 0, "Lecteur CD"},
+    {"DriveE", 0, "CD-ROM Drive"},
+    {"CouleurAffich", 0, "Couleur de l'afficheur"},
+    {"CouleurAffich", IDOK, "OK"},
+    {"CouleurAffich", IDCANCEL, "Annuler"},
+    {"CouleurAffichE", 0, "Display color"},
+    {"CouleurAffichE", IDOK, "OK"},
+    {"CouleurAffichE", IDCANCEL, "Cancel"},
+};
+
+INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+TEST(OptionTemplates, HoldTheirCaptionsAndControlTexts)
+{
+    HWND parent = CreateWindowExA(0, "Static", "", WS_POPUP, 0, 0, 400, 300, NULL, NULL, Module(), NULL);
+    ASSERT_NE(parent, nullptr);
+    for (const TemplateText &t : kOptionTexts) {
+        SCOPED_TRACE(std::string(t.name) + " " + std::to_string(t.id));
+        HWND dialog = CreateDialogParamA(Module(), t.name, parent, IgnoreMessages, 0);
+        ASSERT_NE(dialog, nullptr);
+        wchar_t text[256] = {0};
+        if (t.id == 0)
+            GetWindowTextW(dialog, text, 256);
+        else
+            GetDlgItemTextW(dialog, t.id, text, 256);
+        EXPECT_EQ(std::wstring(text), Widen1252(t.text));
+        DestroyWindow(dialog);
+    }
+    DestroyWindow(parent);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- dialogs
