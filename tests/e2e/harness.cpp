@@ -653,6 +653,49 @@ std::vector<std::string> ListLines(HWND list)
     return lines;
 }
 
+namespace {
+
+struct ItemSearch {
+    int id;
+    const char *className;
+    bool visibleOnly;
+    HWND found;
+};
+
+BOOL CALLBACK MatchItem(HWND child, LPARAM data)
+{
+    ItemSearch *search = reinterpret_cast<ItemSearch *>(data);
+    if ((search->id == 0 || GetDlgCtrlID(child) == search->id) && WindowClass(child) == search->className &&
+        (!search->visibleOnly || (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE))) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+HWND DialogItem(HWND dialog, int id, const char *className, bool visibleOnly)
+{
+    ItemSearch search{id, className, visibleOnly, nullptr};
+    for (int waited = 0; waited < 3000 && search.found == nullptr; waited += 50) {
+        EnumChildWindows(dialog, MatchItem, LPARAM(&search));
+        if (search.found == nullptr)
+            Sleep(50);
+    }
+    return search.found;
+}
+
+std::string TextWhenSettled(HWND control, const std::string &expected)
+{
+    std::string text = WindowText(control);
+    for (int waited = 0; waited < 3000 && text != expected; waited += 50) {
+        Sleep(50);
+        text = WindowText(control);
+    }
+    return text;
+}
+
 std::string LumoString(const Session &session, UINT id)
 {
     HMODULE module = LoadLibraryExA((session.dir + "lumo.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);

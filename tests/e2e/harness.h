@@ -160,6 +160,12 @@ HWND SongsList(HWND mainWindow);
 // The lines of a list box of another process.
 std::vector<std::string> ListLines(HWND list);
 
+// A control of a dialog or of a property sheet's current page, waiting for
+// it a while: the first of its class for id 0; hidden ones only when asked.
+HWND DialogItem(HWND dialog, int id, const char *className, bool visibleOnly = true);
+// A control's text once it settles on `expected`, else its last text.
+std::string TextWhenSettled(HWND control, const std::string &expected);
+
 // String `id` of lumo.exe's string table in the program folder, as UTF-8.
 std::string LumoString(const Session &session, UINT id);
 // `text` with its first occurrence of `from` replaced by `to`.

@@ -13,46 +13,6 @@ constexpr char kNetinfo[] =
     "[Servers]\r\nbeta.example=888\r\nalphabet.example=8000\r\nalpha.example=8880\r\n"
     "[Selected]\r\nServer=alpha\r\nPort=1\r\n[QuickUpdate]\r\nVerify=2\r\nWhenNetinfo=N\r\n";
 
-struct ItemSearch {
-    int id;
-    const char *className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchItem(HWND child, LPARAM data)
-{
-    ItemSearch *search = reinterpret_cast<ItemSearch *>(data);
-    if (GetDlgCtrlID(child) == search->id && WindowClass(child) == search->className &&
-        (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE)) {
-        search->found = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A visible control of the sheet's current page.
-HWND Item(HWND sheet, int id, const char *className)
-{
-    ItemSearch search{id, className, nullptr};
-    for (int waited = 0; waited < 3000 && search.found == nullptr; waited += 50) {
-        EnumChildWindows(sheet, MatchItem, LPARAM(&search));
-        if (search.found == nullptr)
-            Sleep(50);
-    }
-    return search.found;
-}
-
-// A control's text once it settles on `expected`, else its last text.
-std::string TextWhenSettled(HWND control, const std::string &expected)
-{
-    std::string text = WindowText(control);
-    for (int waited = 0; waited < 3000 && text != expected; waited += 50) {
-        Sleep(50);
-        text = WindowText(control);
-    }
-    return text;
-}
-
 void OpenSheet(Session *session, Process *lumo, HWND *window, HWND *sheet)
 {
     ASSERT_TRUE(OpenSession(session));
@@ -72,17 +32,17 @@ TEST(InternetOptions, ServerPageSelectsTheStoredServerAndWritesTheChoice)
     Process lumo;
     HWND window = nullptr, sheet = nullptr;
     ASSERT_NO_FATAL_FAILURE(OpenSheet(&session, &lumo, &window, &sheet));
-    HWND servers = Item(sheet, 1043, "ComboBox");
+    HWND servers = DialogItem(sheet, 1043, "ComboBox");
     ASSERT_NE(servers, nullptr);
     ASSERT_EQ(SendToWindow(servers, CB_GETCOUNT, 0, 0), 3);
     // "alpha" begins two names: the first in sorted order wins.
     EXPECT_EQ(SendToWindow(servers, CB_GETCURSEL, 0, 0), 0);
-    EXPECT_EQ(TextWhenSettled(Item(sheet, 1002, "Static"), "Port: 8880"), "Port: 8880");
+    EXPECT_EQ(TextWhenSettled(DialogItem(sheet, 1002, "Static"), "Port: 8880"), "Port: 8880");
 
     SendToWindow(servers, CB_SETCURSEL, 2, 0);
     SendToWindow(GetParent(servers), WM_COMMAND, MAKEWPARAM(1043, CBN_SELCHANGE), LPARAM(servers));
-    EXPECT_EQ(WindowText(Item(sheet, 1002, "Static")), "Port: 888");
-    SendToWindow(Item(sheet, 1061, "Button"), BM_SETCHECK, BST_UNCHECKED, 0);
+    EXPECT_EQ(WindowText(DialogItem(sheet, 1002, "Static")), "Port: 888");
+    SendToWindow(DialogItem(sheet, 1061, "Button"), BM_SETCHECK, BST_UNCHECKED, 0);
     SendToWindow(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
     for (int waited = 0; waited < 3000 && IsWindow(sheet); waited += 50)
         Sleep(50);
@@ -102,19 +62,19 @@ TEST(InternetOptions, QuickUpdatePageShowsAndWritesItsKeys)
     HWND window = nullptr, sheet = nullptr;
     ASSERT_NO_FATAL_FAILURE(OpenSheet(&session, &lumo, &window, &sheet));
     SendToWindow(sheet, PSM_SETCURSEL, 1, 0);
-    HWND status = Item(sheet, 1002, "Static");
+    HWND status = DialogItem(sheet, 1002, "Static");
     ASSERT_NE(status, nullptr);
     EXPECT_EQ(TextWhenSettled(status, "QuickUpdate check has never been performed."),
               "QuickUpdate check has never been performed.");
-    EXPECT_EQ(TextWhenSettled(Item(sheet, 1000, "Edit"), "http://www.lumo.example/quickupdate.html"),
+    EXPECT_EQ(TextWhenSettled(DialogItem(sheet, 1000, "Edit"), "http://www.lumo.example/quickupdate.html"),
               "http://www.lumo.example/quickupdate.html");
-    EXPECT_EQ(SendToWindow(Item(sheet, 1016, "Button"), BM_GETCHECK, 0, 0), BST_CHECKED) << "Verify 2";
-    EXPECT_EQ(SendToWindow(Item(sheet, 1060, "Button"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendToWindow(DialogItem(sheet, 1016, "Button"), BM_GETCHECK, 0, 0), BST_CHECKED) << "Verify 2";
+    EXPECT_EQ(SendToWindow(DialogItem(sheet, 1060, "Button"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
-    SendToWindow(Item(sheet, 1016, "Button"), BM_SETCHECK, BST_UNCHECKED, 0);
-    SendToWindow(Item(sheet, 1014, "Button"), BM_SETCHECK, BST_CHECKED, 0);
-    SendToWindow(Item(sheet, 1060, "Button"), BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageTimeoutA(Item(sheet, 1000, "Edit"), WM_SETTEXT, 0, LPARAM("http://updates.example/page"),
+    SendToWindow(DialogItem(sheet, 1016, "Button"), BM_SETCHECK, BST_UNCHECKED, 0);
+    SendToWindow(DialogItem(sheet, 1014, "Button"), BM_SETCHECK, BST_CHECKED, 0);
+    SendToWindow(DialogItem(sheet, 1060, "Button"), BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageTimeoutA(DialogItem(sheet, 1000, "Edit"), WM_SETTEXT, 0, LPARAM("http://updates.example/page"),
                         SMTO_NORMAL, kWaitMs, nullptr);
     SendToWindow(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
     for (int waited = 0; waited < 3000 && IsWindow(sheet); waited += 50)
@@ -132,7 +92,7 @@ TEST(InternetOptions, CancelWritesNothing)
     Process lumo;
     HWND window = nullptr, sheet = nullptr;
     ASSERT_NO_FATAL_FAILURE(OpenSheet(&session, &lumo, &window, &sheet));
-    SendToWindow(Item(sheet, 1043, "ComboBox"), CB_SETCURSEL, 2, 0);
+    SendToWindow(DialogItem(sheet, 1043, "ComboBox"), CB_SETCURSEL, 2, 0);
     SendToWindow(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     for (int waited = 0; waited < 3000 && IsWindow(sheet); waited += 50)
         Sleep(50);

@@ -21,47 +21,6 @@ constexpr char kEnglishSettings[] = "[Affichage]\r\nLangage=A\r\nTips=N\r\nToujo
 
 enum PageIndex { kQuickAccessPage = 0, kLanguagePage = 1, kErgonomyPage = 2, kThemesPage = 4 };
 
-struct ItemSearch {
-    int id;
-    const char *className;
-    bool visibleOnly;
-    HWND found;
-};
-
-BOOL CALLBACK MatchItem(HWND child, LPARAM data)
-{
-    ItemSearch *search = reinterpret_cast<ItemSearch *>(data);
-    if ((search->id == 0 || GetDlgCtrlID(child) == search->id) && WindowClass(child) == search->className &&
-        (!search->visibleOnly || (GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE))) {
-        search->found = child;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// A control of the sheet's current page (or of a dialog), the first of its
-// class for id 0; hidden controls only when asked for.
-HWND Item(HWND dialog, int id, const char *className, bool visibleOnly = true)
-{
-    ItemSearch search{id, className, visibleOnly, nullptr};
-    for (int waited = 0; waited < 3000 && search.found == nullptr; waited += 50) {
-        EnumChildWindows(dialog, MatchItem, LPARAM(&search));
-        if (search.found == nullptr)
-            Sleep(50);
-    }
-    return search.found;
-}
-
-std::string TextWhenSettled(HWND control, const std::string &expected)
-{
-    std::string text = WindowText(control);
-    for (int waited = 0; waited < 3000 && text != expected; waited += 50) {
-        Sleep(50);
-        text = WindowText(control);
-    }
-    return text;
-}
-
 bool WaitUntilGone(HWND dialog)
 {
     for (int waited = 0; waited < 5000 && IsWindow(dialog); waited += 50)
@@ -71,7 +30,7 @@ bool WaitUntilGone(HWND dialog)
 
 void SetCheck(HWND sheet, int id, bool checked)
 {
-    HWND box = Item(sheet, id, "Button");
+    HWND box = DialogItem(sheet, id, "Button");
     ASSERT_NE(box, nullptr) << "control " << id;
     SendToWindow(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
@@ -209,7 +168,7 @@ void ChangeEveryBehaviour(const Session &session, const Process &lumo, HWND wind
     HWND sheet = OpenDialog(session, lumo, window, kOptionsCommand);
     ASSERT_NE(sheet, nullptr);
     EXPECT_EQ(TextWhenSettled(sheet, "Options"), "Options");
-    EXPECT_EQ(TextWhenSettled(Item(sheet, 1002, "Static"), "Lumo version 4.1 - build 568"),
+    EXPECT_EQ(TextWhenSettled(DialogItem(sheet, 1002, "Static"), "Lumo version 4.1 - build 568"),
               "Lumo version 4.1 - build 568")
         << "the sheet opens on the about page";
     for (int page : {kQuickAccessPage, kErgonomyPage}) {
@@ -217,13 +176,13 @@ void ChangeEveryBehaviour(const Session &session, const Process &lumo, HWND wind
         for (const CheckCase &check : kChecks) {
             if (check.page != page)
                 continue;
-            HWND box = Item(sheet, check.id, "Button");
+            HWND box = DialogItem(sheet, check.id, "Button");
             ASSERT_NE(box, nullptr) << check.key;
             EXPECT_EQ(SendToWindow(box, BM_GETCHECK, 0, 0), BST_CHECKED) << check.key;
             SetCheck(sheet, check.id, false);
         }
     }
-    HWND separator = Item(sheet, 1000, "Edit");
+    HWND separator = DialogItem(sheet, 1000, "Edit");
     ASSERT_NE(separator, nullptr);
     EXPECT_EQ(WindowText(separator), "-");
     SendMessageTimeoutA(separator, WM_SETTEXT, 0, LPARAM("*"), SMTO_NORMAL, kWaitMs, nullptr);
@@ -288,10 +247,10 @@ TEST(Options, LanguageSwitchesAtRunTimeAndIsSaved)
         HWND sheet = OpenDialog(session, lumo, window, kOptionsCommand);
         ASSERT_NE(sheet, nullptr);
         SendToWindow(sheet, PSM_SETCURSEL, kLanguagePage, 0);
-        HWND chosen = Item(sheet, c.choice, "Button");
+        HWND chosen = DialogItem(sheet, c.choice, "Button");
         ASSERT_NE(chosen, nullptr);
         EXPECT_EQ(SendToWindow(chosen, BM_GETCHECK, 0, 0), c.newMenu ? BST_UNCHECKED : BST_CHECKED);
-        EXPECT_EQ(TextWhenSettled(Item(sheet, 0, "Static"), c.pageText), c.pageText);
+        EXPECT_EQ(TextWhenSettled(DialogItem(sheet, 0, "Static"), c.pageText), c.pageText);
         SetCheck(sheet, 1014 + 1015 - c.choice, false);
         SetCheck(sheet, c.choice, true);
         SendToWindow(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
@@ -333,11 +292,11 @@ TEST(Options, ThemesPageListsTheLibrariesAndSwitchesTheme)
     HWND sheet = OpenDialog(session, lumo, window, kOptionsCommand);
     ASSERT_NE(sheet, nullptr);
     SendToWindow(sheet, PSM_SETCURSEL, kThemesPage, 0);
-    HWND names = Item(sheet, 1006, "ListBox");
-    HWND fileList = Item(sheet, 1007, "ListBox", false);
+    HWND names = DialogItem(sheet, 1006, "ListBox");
+    HWND fileList = DialogItem(sheet, 1007, "ListBox", false);
     ASSERT_NE(names, nullptr);
     ASSERT_NE(fileList, nullptr);
-    EXPECT_EQ(TextWhenSettled(Item(sheet, 1003, "Static"), "Steel Theme for Lumo"), "Steel Theme for Lumo")
+    EXPECT_EQ(TextWhenSettled(DialogItem(sheet, 1003, "Static"), "Steel Theme for Lumo"), "Steel Theme for Lumo")
         << "the current theme, Default.lth";
     std::vector<std::string> files = ListLines(fileList);
     EXPECT_EQ(files.size(), 4u) << "Broken, Copy, Default and Steel";
@@ -351,7 +310,7 @@ TEST(Options, ThemesPageListsTheLibrariesAndSwitchesTheme)
     SendToWindow(names, LB_SETCURSEL, WPARAM(copy), 0);
     SendToWindow(GetParent(names), WM_COMMAND, MAKEWPARAM(1006, LBN_SELCHANGE), LPARAM(names));
     const std::string copyright = "Steel theme (c) 2026 the Lumo developers. Free to use and share.";
-    EXPECT_EQ(TextWhenSettled(Item(sheet, 1002, "Static"), copyright), copyright);
+    EXPECT_EQ(TextWhenSettled(DialogItem(sheet, 1002, "Static"), copyright), copyright);
     SendToWindow(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
     ASSERT_TRUE(WaitUntilGone(sheet));
     EXPECT_EQ(FindMessageBox(session, lumo), nullptr);
@@ -376,11 +335,11 @@ void MixColour(const Session &session, const Process &lumo, HWND window, int but
     HWND dialog = OpenDialog(session, lumo, window, kColourCommand);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(TextWhenSettled(dialog, "Display color"), "Display color");
-    HWND red = Item(dialog, 1021, "ScrollBar"), blue = Item(dialog, 1023, "ScrollBar");
-    HWND redValue = Item(dialog, 1000, "Edit"), blueValue = Item(dialog, 1002, "Edit");
+    HWND red = DialogItem(dialog, 1021, "ScrollBar"), blue = DialogItem(dialog, 1023, "ScrollBar");
+    HWND redValue = DialogItem(dialog, 1000, "Edit"), blueValue = DialogItem(dialog, 1002, "Edit");
     ASSERT_TRUE(red && blue && redValue && blueValue);
     EXPECT_EQ(WindowText(redValue), "100");
-    EXPECT_EQ(WindowText(Item(dialog, 1001, "Edit")), "50");
+    EXPECT_EQ(WindowText(DialogItem(dialog, 1001, "Edit")), "50");
     EXPECT_EQ(WindowText(blueValue), "30");
     EXPECT_EQ(SendToWindow(red, SBM_GETPOS, 0, 0), 155) << "position = 255 - value";
 
@@ -447,7 +406,7 @@ TEST(Options, DrivePageListsTheDriveAndKeepsTheDeviceOnOk)
     HWND sheet = OpenDialog(session, lumo, window, kOptionsCommand);
     ASSERT_NE(sheet, nullptr);
     SendToWindow(sheet, PSM_SETCURSEL, 5, 0);
-    HWND drives = Item(sheet, 1043, "ComboBox");
+    HWND drives = DialogItem(sheet, 1043, "ComboBox");
     ASSERT_NE(drives, nullptr);
     ASSERT_EQ(SendToWindow(drives, CB_GETCOUNT, 0, 0), 1);
     EXPECT_EQ(SendToWindow(drives, CB_GETCURSEL, 0, 0), 0);
@@ -484,7 +443,7 @@ TEST(Options, ThemesPageWarnsOfALibraryWithoutThemeName)
     EXPECT_EQ(message.text,
               "I can't find the ''ThemeName'' function in the " + session.dir + "NoName.lth Theme library.");
     ASSERT_TRUE(ClickOk(box));
-    EXPECT_EQ(ListLines(Item(sheet, 1006, "ListBox")), std::vector<std::string>(2, "Steel Theme for Lumo"));
+    EXPECT_EQ(ListLines(DialogItem(sheet, 1006, "ListBox")), std::vector<std::string>(2, "Steel Theme for Lumo"));
     SendToWindow(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
     ASSERT_TRUE(WaitUntilGone(sheet));
     ASSERT_NO_FATAL_FAILURE(ClosePlayer(window, lumo));
@@ -503,7 +462,7 @@ TEST(ColourDialog, MainDisplayTakesTheTrialColourUntilCancel)
     EXPECT_EQ(WaitForDisplayText(window, usual, "NO DISK", 3000), "NO DISK           ");
     HWND dialog = OpenDialog(session, lumo, window, kColourCommand);
     ASSERT_NE(dialog, nullptr);
-    HWND red = Item(dialog, 1021, "ScrollBar");
+    HWND red = DialogItem(dialog, 1021, "ScrollBar");
     ASSERT_NE(red, nullptr);
     Scroll(dialog, red, SB_THUMBPOSITION, 0);
     EXPECT_EQ(WaitForDisplayText(window, white, "NO DISK", 3000), "NO DISK           ");
