@@ -24,15 +24,6 @@ namespace {
 
 const char kUntitled[] = "Untitled";
 
-DWORD_PTR QueryStatus(DWORD item, DWORD flags = 0, DWORD track = 0)
-{
-    MCI_STATUS_PARMS status = {};
-    status.dwItem = item;
-    status.dwTrack = track;
-    mciSendCommandA(g_cdDevice, MCI_STATUS, MCI_STATUS_ITEM | flags, reinterpret_cast<DWORD_PTR>(&status));
-    return status.dwReturn;
-}
-
 } // namespace
 
 int IdentifyDisc(char *key, size_t size)
@@ -49,12 +40,10 @@ int IdentifyDisc(char *key, size_t size)
     char previous[20];
     CopyText(previous, sizeof(previous), key);
 
-    MCI_SET_PARMS set = {};
-    set.dwTimeFormat = MCI_FORMAT_MSF;
-    mciSendCommandA(g_cdDevice, MCI_SET, MCI_SET_TIME_FORMAT, reinterpret_cast<DWORD_PTR>(&set));
-    DWORD length = DWORD(QueryStatus(MCI_STATUS_LENGTH));
-    DWORD start = DWORD(QueryStatus(MCI_STATUS_POSITION, MCI_TRACK, 1));
-    g_trackCount = int(QueryStatus(MCI_STATUS_NUMBER_OF_TRACKS));
+    SetCdTimeFormat(MCI_FORMAT_MSF);
+    DWORD length = DWORD(QueryCdStatus(MCI_STATUS_LENGTH));
+    DWORD start = DWORD(QueryCdStatus(MCI_STATUS_POSITION, MCI_TRACK, 1));
+    g_trackCount = int(QueryCdStatus(MCI_STATUS_NUMBER_OF_TRACKS));
     g_discMinutes = MCI_MSF_MINUTE(length);
     g_discSeconds = MCI_MSF_SECOND(length);
 

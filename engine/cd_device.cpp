@@ -44,6 +44,23 @@ void SendCdCommand(const char *command, int replySize)
     mciSendStringA(command, reply, UINT(replySize), g_mainWindow);
 }
 
+DWORD_PTR QueryCdStatus(DWORD item, DWORD flags, DWORD track)
+{
+    MCI_STATUS_PARMS status = {};
+    status.dwItem = item;
+    status.dwTrack = track;
+    if (mciSendCommandA(g_cdDevice, MCI_STATUS, MCI_STATUS_ITEM | flags, reinterpret_cast<DWORD_PTR>(&status)) != 0)
+        return 0;
+    return status.dwReturn;
+}
+
+void SetCdTimeFormat(DWORD format)
+{
+    MCI_SET_PARMS set = {};
+    set.dwTimeFormat = format;
+    mciSendCommandA(g_cdDevice, MCI_SET, MCI_SET_TIME_FORMAT, reinterpret_cast<DWORD_PTR>(&set));
+}
+
 UINT OpenCdDevice(char driveLetter)
 {
     char element[3] = {driveLetter, ':', '\0'};

@@ -22,6 +22,12 @@ void FillDriveList(HWND dialog, char preselected);
 void ChangeDrive(char newLetter);
 void HandleVolumeArrival(WPARAM event, LPARAM header);
 
+// One status item of the device by command message (with a track number
+// for MCI_TRACK); 0 when the device cannot give it.
+DWORD_PTR QueryCdStatus(DWORD item, DWORD flags = 0, DWORD track = 0);
+// Sets the device's time format (MCI_FORMAT_MSF, MCI_FORMAT_TMSF).
+void SetCdTimeFormat(DWORD format);
+
 // Sends a command string with the main window as callback window and a
 // reply buffer of the given size; the reply is ignored.
 void SendCdCommand(const char *command, int replySize = 255);

@@ -20,17 +20,6 @@ int g_timeMode = TIME_MODE_ELAPSED;
 
 namespace {
 
-// A status the device cannot give reads as 0.
-std::uint32_t QueryStatus(DWORD item, DWORD flags = 0, DWORD track = 0)
-{
-    MCI_STATUS_PARMS status = {};
-    status.dwItem = item;
-    status.dwTrack = track;
-    if (mciSendCommandA(g_cdDevice, MCI_STATUS, MCI_STATUS_ITEM | flags, reinterpret_cast<DWORD_PTR>(&status)) != 0)
-        return 0;
-    return std::uint32_t(status.dwReturn);
-}
-
 // The line for the current state; `scroll` moves a long scroll text on by
 // one character first.
 void ComposeLine(bool scroll)
@@ -99,14 +88,12 @@ void ComposeDisplayText()
 
 std::uint32_t TimeValue()
 {
-    MCI_SET_PARMS set = {};
-    set.dwTimeFormat = MCI_FORMAT_MSF;
-    mciSendCommandA(g_cdDevice, MCI_SET, MCI_SET_TIME_FORMAT, reinterpret_cast<DWORD_PTR>(&set));
+    SetCdTimeFormat(MCI_FORMAT_MSF);
     int track = TrackAt(g_currentPosition);
     TrackTimeReadings readings;
-    readings.positionSeconds = MsfToSeconds(QueryStatus(MCI_STATUS_POSITION));
-    readings.trackStartSeconds = MsfToSeconds(QueryStatus(MCI_STATUS_POSITION, MCI_TRACK, DWORD(track)));
-    readings.trackLengthSeconds = MsfToSeconds(QueryStatus(MCI_STATUS_LENGTH, MCI_TRACK, DWORD(track)));
+    readings.positionSeconds = MsfToSeconds(std::uint32_t(QueryCdStatus(MCI_STATUS_POSITION)));
+    readings.trackStartSeconds = MsfToSeconds(std::uint32_t(QueryCdStatus(MCI_STATUS_POSITION, MCI_TRACK, DWORD(track))));
+    readings.trackLengthSeconds = MsfToSeconds(std::uint32_t(QueryCdStatus(MCI_STATUS_LENGTH, MCI_TRACK, DWORD(track))));
     readings.discLengthSeconds = int(g_discMinutes * 60 + g_discSeconds);
     SetScrollPos(g_timeBar, SB_CTL, ElapsedInTrack(readings.positionSeconds, readings.trackStartSeconds), TRUE);
     return ComputeTimeValue(g_timeMode, g_playState == PLAY_STOPPED, readings);

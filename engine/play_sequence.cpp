@@ -61,23 +61,6 @@ void ReadEntry(HWND list, int index, char *text, size_t size)
     SendMessageA(list, LB_GETTEXT, WPARAM(index), LPARAM(text));
 }
 
-DWORD_PTR QueryStatus(DWORD item, DWORD flags = 0, DWORD track = 0)
-{
-    MCI_STATUS_PARMS status = {};
-    status.dwItem = item;
-    status.dwTrack = track;
-    if (mciSendCommandA(g_cdDevice, MCI_STATUS, MCI_STATUS_ITEM | flags, reinterpret_cast<DWORD_PTR>(&status)) != 0)
-        return 0;
-    return status.dwReturn;
-}
-
-void SetTimeFormat(DWORD format)
-{
-    MCI_SET_PARMS set = {};
-    set.dwTimeFormat = format;
-    mciSendCommandA(g_cdDevice, MCI_SET, MCI_SET_TIME_FORMAT, reinterpret_cast<DWORD_PTR>(&set));
-}
-
 void RepaintPlayAndContentButtons()
 {
     const HWND buttons[] = {g_playButton, g_timeContentButton, g_titleContentButton};
@@ -133,9 +116,9 @@ void TakeUpInsertedDisc()
 int StepEndSeconds(int track)
 {
     if (track < g_trackCount)
-        return MsfToSeconds(std::uint32_t(QueryStatus(MCI_STATUS_POSITION, MCI_TRACK, DWORD(track + 1))));
-    int start = MsfToSeconds(std::uint32_t(QueryStatus(MCI_STATUS_POSITION, MCI_TRACK, DWORD(track))));
-    return start + MsfToSeconds(std::uint32_t(QueryStatus(MCI_STATUS_LENGTH, MCI_TRACK, DWORD(track))));
+        return MsfToSeconds(std::uint32_t(QueryCdStatus(MCI_STATUS_POSITION, MCI_TRACK, DWORD(track + 1))));
+    int start = MsfToSeconds(std::uint32_t(QueryCdStatus(MCI_STATUS_POSITION, MCI_TRACK, DWORD(track))));
+    return start + MsfToSeconds(std::uint32_t(QueryCdStatus(MCI_STATUS_LENGTH, MCI_TRACK, DWORD(track))));
 }
 
 // Some drivers (Windows Vista and later) send no notification when a play
@@ -147,13 +130,13 @@ void CheckSilentEndOfStep()
         g_silentEndTicks = 0;
         return;
     }
-    if (QueryStatus(MCI_STATUS_MODE) != MCI_MODE_STOP) {
+    if (QueryCdStatus(MCI_STATUS_MODE) != MCI_MODE_STOP) {
         g_silentEndTicks = 0;
         return;
     }
     int track = TrackAt(g_currentPosition);
-    SetTimeFormat(MCI_FORMAT_MSF);
-    int position = MsfToSeconds(std::uint32_t(QueryStatus(MCI_STATUS_POSITION)));
+    SetCdTimeFormat(MCI_FORMAT_MSF);
+    int position = MsfToSeconds(std::uint32_t(QueryCdStatus(MCI_STATUS_POSITION)));
     // A drive may stop on the last frame before the end point.
     if (track < 1 || position + 1 < StepEndSeconds(track)) {
         g_silentEndTicks = 0;
@@ -184,10 +167,10 @@ void ShowCurrentTrack()
     int seconds = 0;
     if (g_playState != PLAY_STOPPED) {
         int track = TrackAt(g_currentPosition);
-        seconds = MsfToSeconds(std::uint32_t(QueryStatus(MCI_STATUS_LENGTH, MCI_TRACK, DWORD(track))));
+        seconds = MsfToSeconds(std::uint32_t(QueryCdStatus(MCI_STATUS_LENGTH, MCI_TRACK, DWORD(track))));
         SendMessageA(g_songsList, LB_SETCURSEL, WPARAM(track - 1), 0);
     } else {
-        DWORD position = DWORD(QueryStatus(MCI_STATUS_POSITION));
+        DWORD position = DWORD(QueryCdStatus(MCI_STATUS_POSITION));
         seconds = int(position & 0xFF) * 60 + int((position >> 8) & 0xFF);
         SendMessageA(g_songsList, LB_SETCURSEL, WPARAM(-1), 0);
     }
